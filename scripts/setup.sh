@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Kaivora needs to build, run and test. Idempotent.
+set -euo pipefail
+PKGS=(g++ cmake make pkg-config
+      qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin libqt6sql6-sqlite
+      xvfb xauth imagemagick sqlite3
+      fonts-wqy-zenhei)
+missing=()
+for p in "${PKGS[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,65 @@
+#include "app/program.h"
+#include "app/practice_window.h"
+#include "platform/dialogs.h"
+#include "platform/errors.h"
+#include "practice/wrong_bank_window.h"
+#include "store/bank_connection.h"
+#include <QApplication>
+#include <QFile>
+#include <unistd.h>
+
+namespace Program {
+void prepareEnvironment()
+{
+    // The engine refuses to run its sandbox as root.
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+Windows::Windows()
+    : form10(new TForm10)
+    , form16(new TForm16(form10))
+{
+    form10->setWrongBankWindow(form16);
+}
+
+Windows::~Windows()
+{
+    delete form10;
+}
+
+namespace {
+void announceReady()
+{
+    const QString path = qEnvironmentVariable("KAIVORA_READY_FILE");
+    if (path.isEmpty())
+        return;
+    QFile ready(path);
+    if (ready.open(QIODevice::WriteOnly))
+        ready.write("ready\n");
+}
+}
+
+int run(QApplication& app)
+{
+    app.setApplicationName(QStringLiteral("Kaivora"));
+    app.setApplicationDisplayName(QStringLiteral("Kaivora"));
+    const QString problem = BankConnection::problemWith(BankConnection::bankPath());
+    if (!problem.isEmpty()) {
+        Dialogs::instance().inform(problem + QStringLiteral("\n\nKaivora 无法启动。"));
+        return 2;
+    }
+    Windows windows;
+    try {
+        windows.form10->FormShow();
+    } catch (const std::exception& e) {
+        Dialogs::instance().inform(QStringLiteral("题库无法读取：") + QString::fromStdString(e.what()) + QStringLiteral("\n\nKaivora 无法启动。"));
+        return 3;
+    }
+    windows.form10->show();
+    windows.form10->FormActivate();
+    announceReady();
+    return app.exec();
+}
+}

@@ -1,0 +1,176 @@
+#include "platform/page_view.h"
+#include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QPointer>
+#include <QTimer>
+#include <QUrl>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <memory>
+
+// Reports every navigation to the window before the engine makes it.
+class NavigationPage : public QWebEnginePage {
+public:
+    using QWebEnginePage::QWebEnginePage;
+    PageView::NavigationHook hook;
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override
+    {
+        if (!isMainFrame || !hook)
+            return true;
+        return !hook(url.toString());
+    }
+};
+
+namespace {
+constexpr int kWaitLimitMs = 30000;
+const double kZoomFactors[] = {0.8, 0.9, 1.0, 1.15, 1.3};
+
+QString jsonArray(const QStringList& items)
+{
+    return QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(items)).toJson(QJsonDocument::Compact));
+}
+
+QString jsonString(const QString& text)
+{
+    const QString array = jsonArray({text});
+    return array.mid(1, array.size() - 2);
+}
+}
+
+PageView::PageView(QWidget* parent)
+    : QObject(parent)
+    , view_(new QWebEngineView(parent))
+    , page_(new NavigationPage(view_))
+{
+    view_->setObjectName(QStringLiteral("WebBrowser1"));
+    view_->setPage(page_);
+    view_->setContextMenuPolicy(Qt::NoContextMenu);
+    connect(page_, &QWebEnginePage::loadFinished, this, [this] {
+        loading_ = false;
+        emit progressed();
+    });
+    connect(page_, &QWebEnginePage::renderProcessTerminated, this, [this] {
+        dead_ = true;
+        loading_ = false;
+        emit renderProcessDied();
+        emit progressed();
+    });
+}
+
+PageView::~PageView() = default;
+
+QWidget* PageView::widget() const
+{
+    return view_;
+}
+
+void PageView::load(const QString& path)
+{
+    pending_.clear();
+    log_.clear();
+    loading_ = true;
+    dead_ = false;
+    page_->load(QUrl::fromLocalFile(path));
+    page_->setZoomFactor(kZoomFactors[zoom_]);
+}
+
+bool PageView::waitFor(const std::function<bool()>& done)
+{
+    if (done() || dead_)
+        return done() && !dead_;
+    QEventLoop loop;
+    QTimer limit;
+    limit.setSingleShot(true);
+    connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(this, &PageView::progressed, &loop, [&] {
+        if (done() || dead_)
+            loop.quit();
+    });
+    limit.start(kWaitLimitMs);
+    // Clicks and keys wait until the page is built, so one page never mixes two builds.
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    return done() && !dead_;
+}
+
+bool PageView::waitReady()
+{
+    return waitFor([this] { return !loading_; });
+}
+
+void PageView::append(const QString& fragment)
+{
+    pending_.append(fragment);
+    log_.append(fragment);
+}
+
+void PageView::flush()
+{
+    if (pending_.isEmpty())
+        return;
+    waitReady();
+    const QString script = QStringLiteral(
+        "(function(a){var b=document.body;for(var i=0;i<a.length;i++)b.insertAdjacentHTML('beforeend',a[i]);})(")
+        + jsonArray(pending_) + QStringLiteral(");");
+    pending_.clear();
+    page_->runJavaScript(script);
+}
+
+void PageView::runScript(const QString& script)
+{
+    flush();
+    waitReady();
+    page_->runJavaScript(script);
+}
+
+QVariant PageView::evaluate(const QString& script)
+{
+    flush();
+    waitReady();
+    auto result = std::make_shared<QVariant>();
+    auto done = std::make_shared<bool>(false);
+    QPointer<PageView> self(this);
+    page_->runJavaScript(script, [self, result, done](const QVariant& value) {
+        *result = value;
+        *done = true;
+        if (self)
+            emit self->progressed();
+    });
+    waitFor([done] { return *done; });
+    return *result;
+}
+
+QVariantList PageView::readProperty(const QStringList& ids, const QString& property)
+{
+    const QString script = QStringLiteral(
+        "(function(ids,p){return ids.map(function(id){var e=document.getElementById(id);"
+        "return e?e[p]:null;});})(") + jsonArray(ids) + QLatin1Char(',') + jsonString(property) + QStringLiteral(");");
+    return evaluate(script).toList();
+}
+
+void PageView::writeProperty(const QString& id, const QString& property, const QVariant& value)
+{
+    const QString literal = value.typeId() == QMetaType::Bool ? (value.toBool() ? QStringLiteral("true") : QStringLiteral("false"))
+                                                              : jsonString(value.toString());
+    const QString path = property == QLatin1String("color") ? QStringLiteral("e.style.color") : QStringLiteral("e[") + jsonString(property) + QLatin1Char(']');
+    runScript(QStringLiteral("(function(){var e=document.getElementById(") + jsonString(id) + QStringLiteral(");if(e)") + path
+              + QLatin1Char('=') + literal + QStringLiteral(";})();"));
+}
+
+void PageView::setBodyFontSize(int pixels)
+{
+    runScript(QStringLiteral("document.body.style.fontSize='%1px';").arg(pixels));
+}
+
+void PageView::setTextZoom(int level)
+{
+    zoom_ = qBound(0, level, 4);
+    page_->setZoomFactor(kZoomFactors[zoom_]);
+}
+
+void PageView::setNavigationHook(NavigationHook hook)
+{
+    page_->hook = std::move(hook);
+}

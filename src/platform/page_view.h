@@ -1,0 +1,67 @@
+#pragma once
+#include <QObject>
+#include <QStringList>
+#include <QVariant>
+#include <functional>
+
+class QWebEngineView;
+class QWidget;
+class NavigationPage;
+
+// The HTML page view of a window. The one piece of code that talks to the web engine:
+// pages are the shell file plus fragments appended at the end of its body.
+class PageView : public QObject {
+    Q_OBJECT
+public:
+    // Returns true to cancel the navigation to the given address.
+    using NavigationHook = std::function<bool(const QString& url)>;
+
+    explicit PageView(QWidget* parent = nullptr);
+    ~PageView() override;
+
+    QWidget* widget() const;
+
+    // Starts loading a local file; returns at once.
+    void load(const QString& path);
+    // Waits until the loaded document is ready. False if the page died or never came.
+    bool waitReady();
+    bool isReady() const { return !loading_; }
+
+    // Buffered; sent with the next flush, each fragment parsed on its own, in order.
+    void append(const QString& fragment);
+    void flush();
+
+    void runScript(const QString& script);
+    // Runs a script and waits for its value.
+    QVariant evaluate(const QString& script);
+
+    // Batched element access by id: one script call for all ids.
+    QVariantList readProperty(const QStringList& ids, const QString& property);
+    void writeProperty(const QString& id, const QString& property, const QVariant& value);
+
+    void setBodyFontSize(int pixels);
+    // Text zoom level 0 to 4; 2 is the normal size.
+    void setTextZoom(int level);
+    int textZoom() const { return zoom_; }
+
+    void setNavigationHook(NavigationHook hook);
+
+    // Every fragment appended since the last load, for tests.
+    const QStringList& fragmentLog() const { return log_; }
+
+signals:
+    void renderProcessDied();
+    // Something a wait may be waiting for has happened.
+    void progressed();
+
+private:
+    bool waitFor(const std::function<bool()>& done);
+
+    QWebEngineView* view_ = nullptr;
+    NavigationPage* page_ = nullptr;
+    QStringList pending_;
+    QStringList log_;
+    bool loading_ = false;
+    bool dead_ = false;
+    int zoom_ = 2;
+};

@@ -1,0 +1,30 @@
+#pragma once
+#include <QList>
+#include <QSqlDatabase>
+#include <QSqlRecord>
+#include <QString>
+
+// The statements are plain text; these run them and read their columns.
+// Every failure throws KaivoraError with the engine's text.
+namespace sql {
+QList<QSqlRecord> select(const QSqlDatabase& db, const QString& statement);
+void exec(const QSqlDatabase& db, const QString& statement);
+// A column as text; null reads as empty.
+QString text(const QSqlRecord& row, const QString& column);
+// A column converted from decimal text; throws when it is not a number.
+int integer(const QSqlRecord& row, const QString& column);
+// An id that came from outside the program, checked before it is spliced into SQL.
+QString checkedId(const QString& text);
+
+// Runs all statements as one transaction: either all take effect or none.
+class Transaction {
+public:
+    explicit Transaction(const QSqlDatabase& db);
+    ~Transaction();
+    void commit();
+
+private:
+    QSqlDatabase db_;
+    bool done_ = false;
+};
+}
