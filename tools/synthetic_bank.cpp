@@ -1,4 +1,5 @@
 #include "synthetic_bank.h"
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 #include <random>
@@ -40,10 +41,13 @@ public:
 private:
     static void run(QSqlQuery& query, const QVariantList& values)
     {
-        for (int i = 0; i < values.size(); ++i)
-            query.bindValue(i, values.at(i));
+        for (int i = 0; i < values.size(); ++i) {
+            const QVariant& value = values.at(i);
+            // A null string would bind as NULL; the text columns want ''.
+            query.bindValue(i, value.typeId() == QMetaType::QString && value.toString().isNull() ? QVariant(QStringLiteral("")) : value);
+        }
         if (!query.exec())
-            throw std::runtime_error("synthetic bank insert failed");
+            throw std::runtime_error("synthetic bank insert failed: " + query.lastError().text().toStdString());
     }
 
     QSqlQuery tree_, readtext_, question_, opinion_;

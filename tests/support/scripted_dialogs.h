@@ -1,0 +1,24 @@
+#pragma once
+#include "platform/dialogs.h"
+#include <QList>
+#include <QStringList>
+
+// Records every message and answers questions from a queue (Ok when it runs dry).
+class ScriptedDialogs : public Dialogs {
+public:
+    struct Shown {
+        QString text;
+        QString caption;
+        Buttons buttons;
+    };
+
+    ScriptedDialogs();
+    ~ScriptedDialogs() override;
+
+    void inform(const QString& text) override;
+    Answer ask(const QString& text, const QString& caption, Buttons buttons) override;
+
+    QList<Answer> answers;
+    QList<Shown> shown;
+    QStringList texts() const;
+};
