@@ -117,6 +117,11 @@ int SyntheticBank::generate(const QSqlDatabase& db) const
             }
         }
         QSqlQuery extra(db);
+        const QStringList titles{"A1型题", "A2型题", "五个公用备选多个题每题一个选项9", "X型题", "X型题（病例型）", "X型题（综合型）",
+                                 "A3/A4型题：每个案例至少有3个提问，每个提问有4-12个备选答案，其中正确答案有一个或多个。",
+                                 "阅读案例多个问题8", "B型题配伍选择题"};
+        for (int id = 3; id <= 11; ++id)
+            extra.exec(QStringLiteral("insert into qtype (id, code, title) values (%1, %2, '%3')").arg(id).arg(id - 2).arg(titles.at(id - 3)));
         extra.exec(QStringLiteral("insert into kemu (ID, mz) values ('合成题库', '000')"));
         extra.exec(QStringLiteral("insert into geshu (kemugeshu) select cast(count(*) as text) from question"));
         extra.exec(QStringLiteral("insert into ts (txs, fg) values ('40','40'),('10',''),('5',''),('5','')"));

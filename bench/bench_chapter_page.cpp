@@ -1,0 +1,91 @@
+// The chapter page of the synthetic bank's 300-question chapter, built three ways in one run:
+// (a) as the program builds it, (b) the same final HTML loaded as one static document,
+// (c) the same fragments sent with one script call each.
+#include "platform/page_view.h"
+#include "practice/chapter_page.h"
+#include "practice/view_mode.h"
+#include "support/test_folder.h"
+#include "support/test_main.h"
+#include "synthetic_bank.h"
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QWidget>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+// Times one build, ending when the page has laid itself out.
+double timed(PageView& page, const std::function<void()>& build)
+{
+    QElapsedTimer clock;
+    clock.start();
+    build();
+    page.evaluate(QStringLiteral("document.body.scrollHeight"));
+    return clock.nsecsElapsed() / 1e6;
+}
+
+QString jsonString(const QString& text)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(array.mid(1, array.size() - 2));
+}
+}
+
+int main(int argc, char* argv[])
+{
+    Program::prepareEnvironment();
+    QApplication app(argc, argv);
+    TestFolder folder;
+    const int chapter = SyntheticBank().generate(folder.db());
+    QWidget window;
+    PageView page(&window);
+    page.widget()->resize(1000, 700);
+    window.resize(1000, 700);
+    window.show();
+
+    const int runs = 7;
+    const auto render = [&] { ChapterPage(folder.db(), page, ViewMode::kExercise).render(chapter); };
+    timed(page, render);  // warm-up
+    QList<double> rendered;
+    for (int i = 0; i < runs; ++i)
+        rendered << timed(page, render);
+    const QStringList fragments = page.fragmentLog();
+
+    const QString staticPath = folder.path() + QStringLiteral("static.html");
+    QFile file(staticPath);
+    if (!file.open(QIODevice::WriteOnly))
+        return 1;
+    file.write(("<!DOCTYPE html>\n" + page.evaluate(QStringLiteral("document.documentElement.outerHTML")).toString()).toUtf8());
+    file.close();
+    QList<double> loaded;
+    for (int i = 0; i < runs; ++i)
+        loaded << timed(page, [&] {
+            page.load(staticPath);
+            page.waitReady();
+        });
+
+    QList<double> oneByOne;
+    for (int i = 0; i < 3; ++i)
+        oneByOne << timed(page, [&] {
+            page.load(folder.path() + QStringLiteral("ty.html"));
+            page.waitReady();
+            for (const QString& fragment : fragments)
+                page.evaluate(QStringLiteral("document.body.insertAdjacentHTML('beforeend',") + jsonString(fragment) + QStringLiteral(")"));
+        });
+
+    const double a = median(rendered), b = median(loaded), c = median(oneByOne);
+    std::printf("chapter %d: %lld fragments, %lld bytes of HTML\n", chapter, static_cast<long long>(fragments.size()),
+                static_cast<long long>(fragments.join(QString()).toUtf8().size()));
+    std::printf("median_render_ms=%.1f median_static_ms=%.1f median_per_fragment_ms=%.1f\n", a, b, c);
+    std::printf("ratio_render_vs_static=%.2f ratio_per_fragment_vs_render=%.1f\n", a / b, c / a);
+    return 0;
+}
