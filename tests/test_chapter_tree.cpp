@@ -7,6 +7,8 @@
 #include "support/test_folder.h"
 #include "support/test_main.h"
 #include <QDateTime>
+#include <QDialog>
+#include <QMessageBox>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTreeWidget>
@@ -45,6 +47,7 @@ private slots:
     void activationRendersNodeTwo();
     void skipFlagAndLayoutMarker();
     void sectionWithoutChaptersShowsMessage();
+    void closingAnotherWindowActivatesAgain();
 };
 
 void ChapterTreeTest::treeShapeOfEachView_data()
@@ -194,6 +197,29 @@ void ChapterTreeTest::sectionWithoutChaptersShowsMessage()
     window.TreeView1Click();
     QCOMPARE(dialogs.shown.size(), 1);
     QVERIFY(window.pageReady());
+}
+
+void ChapterTreeTest::closingAnotherWindowActivatesAgain()
+{
+    TestFolder folder(markedBank());
+    TForm10 window;
+    window.show();
+    window.FormShow();
+    QTreeWidget* tree = window.findChild<QTreeWidget*>("TreeView1");
+    auto selectChapterFour = [&] { tree->setCurrentItem(tree->topLevelItem(1)->child(0)->child(0)); window.TreeView1Click(); };
+
+    selectChapterFour();
+    QMessageBox question(&window);
+    question.setProperty(Dialogs::kQuestionBox, true);
+    question.show();
+    question.hide();
+    QTest::qWait(50);
+    QCOMPARE(window.currentChapterId(), QStringLiteral("9"));
+
+    QDialog dialog(&window);
+    dialog.show();
+    dialog.hide();
+    QTRY_COMPARE(window.currentChapterId(), QStringLiteral("3"));
 }
 
 KAIVORA_TEST_MAIN(ChapterTreeTest)

@@ -214,7 +214,8 @@ bool TForm10::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Hide && watched != this && watched->isWidgetType()) {
         auto* closing = static_cast<QWidget*>(watched);
         // Closing another window of the program activates this one again.
-        if (closing->isWindow() && closing->windowType() == Qt::Dialog && isVisible())
+        if (closing->isWindow() && closing->windowType() == Qt::Dialog && isVisible()
+            && !closing->property(Dialogs::kQuestionBox).toBool())
             QMetaObject::invokeMethod(this, [this] { FormActivate(); }, Qt::QueuedConnection);
     }
     return QWidget::eventFilter(watched, event);

@@ -273,7 +273,7 @@ void TForm10::buildStatusBar()
     countPanel_->setObjectName(QStringLiteral("StatusPanel0"));
     countPanel_->setFixedWidth(255);
     countPanel_->setAlignment(Qt::AlignCenter);
-    infoPanel_ = new QLabel(QStringLiteral("Kaivora 主管药师（药学中级）考试宝典　·　技术支持：support@kaivora.com　·　© 2026 Kaivora 版权所有"));
+    infoPanel_ = new QLabel(QStringLiteral("Kaivora 考试宝典　·　客服：support@kaivora.com　·　© 2026 Kaivora"));
     infoPanel_->setObjectName(QStringLiteral("StatusPanel1"));
     infoPanel_->setAlignment(Qt::AlignCenter);
     infoPanel_->setMinimumWidth(100);

@@ -40,6 +40,7 @@ Dialogs::Answer QtDialogs::ask(const QString& text, const QString& caption, Butt
     else if (buttons == Buttons::Ok)
         set = QMessageBox::Ok;
     QMessageBox box(QMessageBox::Question, caption, text, set, owner());
+    box.setProperty(kQuestionBox, true);
     switch (box.exec()) {
     case QMessageBox::Ok: return Answer::Ok;
     case QMessageBox::Yes: return Answer::Yes;

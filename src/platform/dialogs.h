@@ -14,6 +14,9 @@ public:
     virtual void inform(const QString& text) = 0;
     virtual Answer ask(const QString& text, const QString& caption, Buttons buttons) = 0;
 
+    // Set on the boxes of ask(): closing a question does not count as another window closing.
+    static constexpr const char* kQuestionBox = "kaivoraQuestionBox";
+
     static Dialogs& instance();
     // Takes no ownership; nullptr puts the real message boxes back.
     static void install(Dialogs* dialogs);
