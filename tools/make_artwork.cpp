@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include "picture_tool.h"
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -20,7 +21,7 @@
 
 namespace {
 
-const char kFamily[] = "WenQuanYi Zen Hei";
+using PictureTool::kFamily;
 
 // Palette: everything derives from the window frame teal (0,134,143).
 const QColor kWhite(255, 255, 255);
@@ -877,35 +878,15 @@ QImage logo()
     return img;
 }
 
-void ensureFont()
-{
-    if (QFontDatabase::families().contains(QString::fromLatin1(kFamily)))
-        return;
-    for (const char *path : {"/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc", "/usr/share/fonts/wqy-zenhei/wqy-zenhei.ttc"})
-        if (QFontDatabase::addApplicationFont(QString::fromLatin1(path)) >= 0)
-            return;
-    std::fprintf(stderr, "make_artwork: warning: font \"%s\" not found, using a fallback\n", kFamily);
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    // Runs during headless builds.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    PictureTool::prepareHeadless();
     QGuiApplication app(argc, argv);
-
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: make_artwork <outdir>\n");
-        return 2;
-    }
-    gOutDir = QString::fromLocal8Bit(argv[1]);
-    if (!QDir().mkpath(gOutDir + QStringLiteral("/tp"))) {
-        std::fprintf(stderr, "make_artwork: cannot create %s/tp\n", qPrintable(gOutDir));
-        return 1;
-    }
-    ensureFont();
+    if (const int status = PictureTool::outputFolder(argc, argv, "make_artwork", "tp", gOutDir))
+        return status;
+    PictureTool::ensureFont("make_artwork");
 
     struct Tool {
         const char *prefix;

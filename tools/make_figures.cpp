@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include "picture_tool.h"
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -17,7 +18,7 @@
 
 namespace {
 
-const char kFamily[] = "WenQuanYi Zen Hei";
+using PictureTool::kFamily;
 const int kW = 520;
 const int kH = 340;
 
@@ -303,35 +304,15 @@ QImage doseResponse()
     return img;
 }
 
-void ensureFont()
-{
-    if (QFontDatabase::families().contains(QString::fromLatin1(kFamily)))
-        return;
-    for (const char *path : {"/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc", "/usr/share/fonts/wqy-zenhei/wqy-zenhei.ttc"})
-        if (QFontDatabase::addApplicationFont(QString::fromLatin1(path)) >= 0)
-            return;
-    std::fprintf(stderr, "make_figures: warning: font \"%s\" not found, using a fallback\n", kFamily);
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    // Runs during headless builds.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    PictureTool::prepareHeadless();
     QGuiApplication app(argc, argv);
-
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: make_figures <outdir>\n");
-        return 2;
-    }
-    gOutDir = QString::fromLocal8Bit(argv[1]);
-    if (!QDir().mkpath(gOutDir + QStringLiteral("/pic"))) {
-        std::fprintf(stderr, "make_figures: cannot create %s/pic\n", qPrintable(gOutDir));
-        return 1;
-    }
-    ensureFont();
+    if (const int status = PictureTool::outputFolder(argc, argv, "make_figures", "pic", gOutDir))
+        return status;
+    PictureTool::ensureFont("make_figures");
 
     save(ivBolusSemilog(), QStringLiteral("iv_bolus_lgc.png"));
     save(oralCurve(), QStringLiteral("oral_ct_curve.png"));

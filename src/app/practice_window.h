@@ -1,5 +1,6 @@
 #pragma once
 #include "app/picture_button.h"
+#include "practice/page_tools.h"
 #include "practice/wrong_bank_window.h"
 #include <QHash>
 #include <QPointer>
@@ -87,6 +88,7 @@ private:
     void setViewMode(const QString& mode);
     void resetAnswerTools();
     void showCollection(const struct Collection& collection);
+    void applyFontStep(const PageTools::FontStep& step);
 
     std::unique_ptr<BankConnection> bank_;
     PageView* page_ = nullptr;

@@ -26,10 +26,8 @@ void TForm10::NewImage16Click()
     pageReady_ = true;
 }
 
-void TForm10::SpeedButton2Click()
+void TForm10::applyFontStep(const PageTools::FontStep& step)
 {
-    pageReady_ = false;
-    const PageTools::FontStep step = PageTools::largerFont(zoomLevel_);
     zoomLevel_ = step.level;
     if (step.fontSize > 0) {
         page_->waitReady();
@@ -37,6 +35,12 @@ void TForm10::SpeedButton2Click()
     } else {
         Dialogs::instance().inform(step.message);
     }
+}
+
+void TForm10::SpeedButton2Click()
+{
+    pageReady_ = false;
+    applyFontStep(PageTools::largerFont(zoomLevel_));
     pageReady_ = true;
 }
 
@@ -44,16 +48,7 @@ void TForm10::SpeedButton3Click()
 {
     pageReady_ = false;
     // A page error while shrinking the font is dropped; the tool stays usable.
-    runSilently([this] {
-        const PageTools::FontStep step = PageTools::smallerFont(zoomLevel_);
-        zoomLevel_ = step.level;
-        if (step.fontSize > 0) {
-            page_->waitReady();
-            page_->setBodyFontSize(step.fontSize);
-        } else {
-            Dialogs::instance().inform(step.message);
-        }
-    });
+    runSilently([this] { applyFontStep(PageTools::smallerFont(zoomLevel_)); });
     pageReady_ = true;
 }
 

@@ -1,0 +1,36 @@
+#include "picture_tool.h"
+#include <QDir>
+#include <QFontDatabase>
+#include <cstdio>
+
+namespace PictureTool {
+void prepareHeadless()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+int outputFolder(int argc, char** argv, const char* tool, const char* sub, QString& folder)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <outdir>\n", tool);
+        return 2;
+    }
+    folder = QString::fromLocal8Bit(argv[1]);
+    if (!QDir().mkpath(folder + QLatin1Char('/') + QString::fromLatin1(sub))) {
+        std::fprintf(stderr, "%s: cannot create %s/%s\n", tool, qPrintable(folder), sub);
+        return 1;
+    }
+    return 0;
+}
+
+void ensureFont(const char* tool)
+{
+    if (QFontDatabase::families().contains(QString::fromLatin1(kFamily)))
+        return;
+    for (const char* path : {"/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc", "/usr/share/fonts/wqy-zenhei/wqy-zenhei.ttc"})
+        if (QFontDatabase::addApplicationFont(QString::fromLatin1(path)) >= 0)
+            return;
+    std::fprintf(stderr, "%s: warning: font \"%s\" not found, using a fallback\n", tool, kFamily);
+}
+}

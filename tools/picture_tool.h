@@ -1,0 +1,14 @@
+#pragma once
+#include <QString>
+
+// The start shared by the build-time picture tools: a headless application,
+// the CJK font and the output folder.
+namespace PictureTool {
+inline constexpr char kFamily[] = "WenQuanYi Zen Hei";
+
+// Call before the application object exists: the tools run during headless builds.
+void prepareHeadless();
+// Creates OUTDIR/sub from the command line into folder; returns 0, or the exit status after a message.
+int outputFolder(int argc, char** argv, const char* tool, const char* sub, QString& folder);
+void ensureFont(const char* tool);
+}
