@@ -10,7 +10,7 @@ namespace Program {
 void prepareEnvironment();
 // Returns the exit status; non-zero when the bank cannot be used.
 int run(QApplication& app);
-// Creates the windows without running the message loop; false if start-up failed.
+// The windows made at start-up, in their creation order.
 struct Windows;
 }
 
