@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Screenshots of the running program under Xvfb, driven by xdotool: the normal window,
+# a hovered toolbar button, the favourites view, the wrong-question bank window,
+# the wrong-question view and the maximized window. Uses a copy of the program folder
+# with a few marks set, so the demo bank itself stays untouched.
+# usage: scripts/tour.sh OUTDIR   (after ./run.sh or ./test.sh has built the program)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=$(readlink -f "${1:?usage: scripts/tour.sh OUTDIR}")
+mkdir -p "$out"
+command -v xdotool >/dev/null || { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq xdotool; }
+
+copy=$(mktemp -d /tmp/kaivora-tour.XXXXXX)
+cp -r build/kaivora/. "$copy"
+sqlite3 "$copy/Data/med.db" "update question set scbt='1' where id in (3, 5, 9, 40, 512, 520);
+                             update question set ct='1' where id in (2, 4, 7, 11, 15, 501, 530, 540);"
+
+display=120
+while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill "${app:-}" "$xvfb" 2>/dev/null; rm -rf "$copy"' EXIT
+export DISPLAY=":$display"
+for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+KAIVORA_READY_FILE="$copy/ready" "$copy/kaivora" >/dev/null 2>&1 &
+app=$!
+for _ in $(seq 600); do [ -e "$copy/ready" ] && break; sleep 0.1; done
+sleep 2
+
+# The window is centred: left 1280/2-512, top 800/2-384; the toolbar starts 28 pixels down.
+left=128; top=16; toolbar=$((top + 3 + 25 + 32))
+shot() { sleep "$1"; import -window root "$out/$2.png"; echo "$out/$2.png"; }
+shot 0 normal
+xdotool mousemove $((left + 3 + 63 + 29)) "$toolbar"; sleep 0.3; xdotool mousemove $((left + 3 + 63 + 30)) $((toolbar + 1))
+shot 0.5 hover
+xdotool click 1
+shot 3 favourites
+xdotool mousemove $((left + 3 + 63 + 58 * 3 + 29)) "$toolbar" click 1
+shot 2 wrong-bank-window
+xdotool key Escape
+shot 3 wrong-view
+xdotool mousemove 500 $((top + 13)) click --repeat 2 --delay 80 1
+shot 2 maximized
