@@ -52,26 +52,28 @@ int main(int argc, char* argv[])
     window.resize(1000, 700);
     window.show();
 
-    const int runs = 7;
+    const int runs = 15;
     const auto render = [&] { ChapterPage(folder.db(), page, ViewMode::kExercise).render(chapter); };
     timed(page, render);  // warm-up
-    QList<double> rendered;
-    for (int i = 0; i < runs; ++i)
-        rendered << timed(page, render);
     const QStringList fragments = page.fragmentLog();
-
     const QString staticPath = folder.path() + QStringLiteral("static.html");
     QFile file(staticPath);
     if (!file.open(QIODevice::WriteOnly))
         return 1;
     file.write(("<!DOCTYPE html>\n" + page.evaluate(QStringLiteral("document.documentElement.outerHTML")).toString()).toUtf8());
     file.close();
-    QList<double> loaded;
-    for (int i = 0; i < runs; ++i)
-        loaded << timed(page, [&] {
-            page.load(staticPath);
-            page.waitReady();
-        });
+    const auto loadStatic = [&] {
+        page.load(staticPath);
+        page.waitReady();
+    };
+    timed(page, loadStatic);  // warm-up
+
+    // Alternating runs, so that a slow spell of the machine weighs on both ways alike.
+    QList<double> rendered, loaded;
+    for (int i = 0; i < runs; ++i) {
+        rendered << timed(page, render);
+        loaded << timed(page, loadStatic);
+    }
 
     QList<double> oneByOne;
     for (int i = 0; i < 3; ++i)

@@ -39,6 +39,10 @@ void PageViewTest::fragmentsAreParsedOnTheirOwnInOrder()
     QCOMPARE(page.evaluate("document.getElementById('one').textContent").toString(), QStringLiteral("一"));
     QCOMPARE(page.evaluate("document.body.textContent").toString(), QStringLiteral("一二三"));
     QCOMPARE(page.fragmentLog().size(), 3);
+
+    const QString awkward = QStringLiteral("a\"b\\c\nd") + QChar(0x2028) + QStringLiteral("e'\tf");
+    page.append(QStringLiteral("<pre id='awkward'>") + awkward + QStringLiteral("</pre>"));
+    QCOMPARE(page.evaluate("document.getElementById('awkward').textContent").toString(), awkward);
 }
 
 void PageViewTest::elementsAreReadAndWrittenById()

@@ -1,7 +1,6 @@
 #include "platform/page_view.h"
 #include <QEventLoop>
-#include <QJsonArray>
-#include <QJsonDocument>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
@@ -26,17 +25,53 @@ protected:
 
 namespace {
 constexpr int kWaitLimitMs = 30000;
+constexpr int kBatch = 256;
 const double kZoomFactors[] = {0.8, 0.9, 1.0, 1.15, 1.3};
 
-QString jsonArray(const QStringList& items)
+// A JavaScript string literal of the text.
+void appendLiteral(QString& out, const QString& text)
 {
-    return QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(items)).toJson(QJsonDocument::Compact));
+    out += QLatin1Char('"');
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '"': out += QLatin1String("\\\""); break;
+        case '\\': out += QLatin1String("\\\\"); break;
+        case '\n': out += QLatin1String("\\n"); break;
+        case '\r': out += QLatin1String("\\r"); break;
+        case 0x2028: out += QLatin1String("\\u2028"); break;
+        case 0x2029: out += QLatin1String("\\u2029"); break;
+        default:
+            if (c.unicode() < 0x20)
+                out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            else
+                out += c;
+        }
+    }
+    out += QLatin1Char('"');
 }
 
 QString jsonString(const QString& text)
 {
-    const QString array = jsonArray({text});
-    return array.mid(1, array.size() - 2);
+    QString out;
+    appendLiteral(out, text);
+    return out;
+}
+
+QString jsonArray(const QStringList& items)
+{
+    QString out;
+    qsizetype size = 2;
+    for (const QString& item : items)
+        size += item.size() + 3;
+    out.reserve(size + size / 8);
+    out += QLatin1Char('[');
+    for (const QString& item : items) {
+        if (out.size() > 1)
+            out += QLatin1Char(',');
+        appendLiteral(out, item);
+    }
+    out += QLatin1Char(']');
+    return out;
 }
 }
 
@@ -95,6 +130,13 @@ bool PageView::waitFor(const std::function<bool()>& done)
     return done() && !dead_;
 }
 
+void PageView::keepLoading()
+{
+    // Lets a loading page move on while the caller reads the bank; input still waits.
+    if (loading_)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 bool PageView::waitReady()
 {
     return waitFor([this] { return !loading_; });
@@ -104,6 +146,10 @@ void PageView::append(const QString& fragment)
 {
     pending_.append(fragment);
     log_.append(fragment);
+    // Once the document is ready, a long build is sent in batches, so that the page
+    // parses one batch while the caller prepares the next.
+    if (!loading_ && pending_.size() >= kBatch)
+        flush();
 }
 
 void PageView::flush()

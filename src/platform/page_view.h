@@ -26,6 +26,8 @@ public:
     // Waits until the loaded document is ready. False if the page died or never came.
     bool waitReady();
     bool isReady() const { return !loading_; }
+    // Lets a document that is still loading make progress, without waiting for it.
+    void keepLoading();
 
     // Buffered; sent with the next flush, each fragment parsed on its own, in order.
     void append(const QString& fragment);

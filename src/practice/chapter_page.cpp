@@ -28,8 +28,8 @@ QString ChapterPage::render(int chapterId)
     caseHeaderShown_ = false;
     matchingHeaderShown_ = false;
     page_.load(ProgramFolder::file(QStringLiteral("ty.html")));
-    // The page view waits for the loaded shell before it sends the first fragment,
-    // so the chapter is read from the bank while the shell loads.
+    // The page view waits for the loaded shell before it sends the first fragment;
+    // the chapter is read from the bank while the shell loads.
     const auto chapter = sql::select(db_, QStringLiteral("select * from tree where id=") + QString::number(chapterId));
     if (chapter.isEmpty())
         throw KaivoraError(QStringLiteral("章节不存在"));
@@ -61,6 +61,7 @@ void ChapterPage::renderGroup(const QSqlRecord& group)
     if (questions.isEmpty() && !ViewMode::markColumn(viewMode_).isEmpty())
         return;
 
+    page_.keepLoading();
     const QString content = sql::text(group, QStringLiteral("content"));
     if (code >= 1 && code <= 7) {
         page_.append(fragments::typeHeading(title));
@@ -89,6 +90,7 @@ void ChapterPage::renderGroup(const QSqlRecord& group)
 
 void ChapterPage::renderQuestion(const QSqlRecord& question, int typeCode, int opnum)
 {
+    page_.keepLoading();
     const QString qid = sql::text(question, QStringLiteral("id"));
     const QString content = sql::text(question, QStringLiteral("content"));
     if (typeCode >= 1 && typeCode <= kCaseCode) {
