@@ -83,6 +83,8 @@ void TForm16::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     runReported([this] { FormShow(); });
+    // The list starts without a current row; the keyboard starts on "确定".
+    findChild<QPushButton*>(QStringLiteral("bsSkinButton2"))->setFocus();
 }
 
 void TForm16::FormShow()
