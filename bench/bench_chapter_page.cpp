@@ -9,8 +9,6 @@
 #include "synthetic_bank.h"
 #include <QElapsedTimer>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QWidget>
 #include <algorithm>
 #include <cstdio>
@@ -31,12 +29,6 @@ double timed(PageView& page, const std::function<void()>& build)
     build();
     page.evaluate(QStringLiteral("document.body.scrollHeight"));
     return clock.nsecsElapsed() / 1e6;
-}
-
-QString jsonString(const QString& text)
-{
-    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(array.mid(1, array.size() - 2));
 }
 }
 
@@ -81,7 +73,7 @@ int main(int argc, char* argv[])
             page.load(folder.path() + QStringLiteral("ty.html"));
             page.waitReady();
             for (const QString& fragment : fragments)
-                page.evaluate(QStringLiteral("document.body.insertAdjacentHTML('beforeend',") + jsonString(fragment) + QStringLiteral(")"));
+                page.evaluate(QStringLiteral("document.body.insertAdjacentHTML('beforeend',") + PageView::scriptLiteral(fragment) + QStringLiteral(")"));
         });
 
     const double a = median(rendered), b = median(loaded), c = median(oneByOne);

@@ -108,11 +108,6 @@ void TForm10::fillTree(const QVector<ChapterNode>& nodes)
     }
 }
 
-void TForm10::expandAll()
-{
-    tree_->expandAll();
-}
-
 void TForm10::collapseOtherBranches(QTreeWidgetItem* current, QTreeWidgetItem* previous)
 {
     // Single expand: the branch of the previous selection folds away.
@@ -133,7 +128,7 @@ void TForm10::FormActivate()
         return;
     // A tree with fewer than three nodes shows no page and no message.
     runSilently([this] {
-        expandAll();
+        tree_->expandAll();
         QTreeWidgetItemIterator it(tree_);
         for (int index = 0; *it && index < kFirstPageIndex; ++index)
             ++it;
@@ -157,7 +152,7 @@ void TForm10::gjstClick()
     setViewMode(ViewMode::kExercise);
     FormShow();
     FormActivate();
-    expandAll();
+    tree_->expandAll();
 }
 
 void TForm10::setViewMode(const QString& mode)

@@ -82,7 +82,6 @@ private:
     void readStartValues();
 
     void fillTree(const QVector<struct ChapterNode>& nodes);
-    void expandAll();
     void collapseOtherBranches(QTreeWidgetItem* current, QTreeWidgetItem* previous);
     void renderSelected();
     void setViewMode(const QString& mode);

@@ -7,6 +7,7 @@
 #include "practice/page_tools.h"
 #include "practice/wrong_bank_window.h"
 #include "store/bank_connection.h"
+#include <QTreeWidget>
 
 void TForm10::NewImage10Click()
 {
@@ -105,6 +106,6 @@ void TForm10::showCollection(const Collection& collection)
     bank_->close();
     FormShow();
     FormActivate();
-    expandAll();
+    tree_->expandAll();
     pageReady_ = true;
 }

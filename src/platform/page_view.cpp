@@ -50,14 +50,7 @@ void appendLiteral(QString& out, const QString& text)
     out += QLatin1Char('"');
 }
 
-QString jsonString(const QString& text)
-{
-    QString out;
-    appendLiteral(out, text);
-    return out;
-}
-
-QString jsonArray(const QStringList& items)
+QString scriptArray(const QStringList& items)
 {
     QString out;
     qsizetype size = 2;
@@ -73,6 +66,13 @@ QString jsonArray(const QStringList& items)
     out += QLatin1Char(']');
     return out;
 }
+}
+
+QString PageView::scriptLiteral(const QString& text)
+{
+    QString out;
+    appendLiteral(out, text);
+    return out;
 }
 
 PageView::PageView(QWidget* parent)
@@ -159,7 +159,7 @@ void PageView::flush()
     waitReady();
     const QString script = QStringLiteral(
         "(function(a){var b=document.body;for(var i=0;i<a.length;i++)b.insertAdjacentHTML('beforeend',a[i]);})(")
-        + jsonArray(pending_) + QStringLiteral(");");
+        + scriptArray(pending_) + QStringLiteral(");");
     pending_.clear();
     page_->runJavaScript(script);
 }
@@ -192,16 +192,16 @@ QVariantList PageView::readProperty(const QStringList& ids, const QString& prope
 {
     const QString script = QStringLiteral(
         "(function(ids,p){return ids.map(function(id){var e=document.getElementById(id);"
-        "return e?e[p]:null;});})(") + jsonArray(ids) + QLatin1Char(',') + jsonString(property) + QStringLiteral(");");
+        "return e?e[p]:null;});})(") + scriptArray(ids) + QLatin1Char(',') + scriptLiteral(property) + QStringLiteral(");");
     return evaluate(script).toList();
 }
 
 void PageView::writeProperty(const QString& id, const QString& property, const QVariant& value)
 {
     const QString literal = value.typeId() == QMetaType::Bool ? (value.toBool() ? QStringLiteral("true") : QStringLiteral("false"))
-                                                              : jsonString(value.toString());
-    const QString path = property == QLatin1String("color") ? QStringLiteral("e.style.color") : QStringLiteral("e[") + jsonString(property) + QLatin1Char(']');
-    runScript(QStringLiteral("(function(){var e=document.getElementById(") + jsonString(id) + QStringLiteral(");if(e)") + path
+                                                              : scriptLiteral(value.toString());
+    const QString path = property == QLatin1String("color") ? QStringLiteral("e.style.color") : QStringLiteral("e[") + scriptLiteral(property) + QLatin1Char(']');
+    runScript(QStringLiteral("(function(){var e=document.getElementById(") + scriptLiteral(id) + QStringLiteral(");if(e)") + path
               + QLatin1Char('=') + literal + QStringLiteral(";})();"));
 }
 

@@ -20,12 +20,13 @@ public:
     ~PageView() override;
 
     QWidget* widget() const;
+    // The text as a JavaScript string literal, for scripts built around it.
+    static QString scriptLiteral(const QString& text);
 
     // Starts loading a local file; returns at once.
     void load(const QString& path);
     // Waits until the loaded document is ready. False if the page died or never came.
     bool waitReady();
-    bool isReady() const { return !loading_; }
     // Lets a document that is still loading make progress, without waiting for it.
     void keepLoading();
 
