@@ -3,7 +3,7 @@
 // (c) the same fragments sent with one script call each.
 #include "platform/page_view.h"
 #include "practice/chapter_page.h"
-#include "practice/view_mode.h"
+#include "store/view_mode.h"
 #include "support/test_folder.h"
 #include "support/test_main.h"
 #include "synthetic_bank.h"

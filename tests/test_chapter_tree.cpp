@@ -2,13 +2,15 @@
 #include "app/practice_window.h"
 #include "platform/page_view.h"
 #include "practice/chapter_tree.h"
-#include "practice/view_mode.h"
+#include "store/view_mode.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_folder.h"
 #include "support/test_main.h"
 #include <QDateTime>
 #include <QDialog>
 #include <QMessageBox>
+#include <QSignalSpy>
+#include <QTimer>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTreeWidget>
@@ -47,6 +49,9 @@ private slots:
     void activationRendersNodeTwo();
     void skipFlagAndLayoutMarker();
     void sectionWithoutChaptersShowsMessage();
+    void realClickOnTheTree_data();
+    void realClickOnTheTree();
+    void singleExpandFoldsTheOtherBranch();
     void closingAnotherWindowActivatesAgain();
 };
 
@@ -148,8 +153,11 @@ void ChapterTreeTest::activationRendersNodeTwo()
     QVERIFY(dialogs.shown.isEmpty());
     if (!chapter.isEmpty()) {
         QCOMPARE(window.zoomLevel(), 2);
-        QCOMPARE(window.page().textZoom(), 2);
         QCOMPARE(window.findChild<QTreeWidget*>("TreeView1")->currentItem()->text(0), QStringLiteral("章"));
+        // The first page has the engine's zoom of every clicked page: a step below normal.
+        QCOMPARE(qRound(window.page().evaluate("window.devicePixelRatio").toDouble() * 100), 90);
+        window.TreeView1Click();
+        QCOMPARE(qRound(window.page().evaluate("window.devicePixelRatio").toDouble() * 100), 90);
     }
 }
 
@@ -199,26 +207,96 @@ void ChapterTreeTest::sectionWithoutChaptersShowsMessage()
     QVERIFY(window.pageReady());
 }
 
+void ChapterTreeTest::realClickOnTheTree_data()
+{
+    QTest::addColumn<QList<int>>("path");
+    QTest::addColumn<int>("builds");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("chapter");
+    QTest::newRow("chapter") << QList<int>{0, 0, 1} << 1 << QStringList{} << "4";
+    QTest::newRow("section without chapters") << QList<int>{0, 1} << 0 << QStringList{"本章节无试题!"} << "";
+    QTest::newRow("root") << QList<int>{1} << 0 << QStringList{} << "";
+}
+
+void ChapterTreeTest::realClickOnTheTree()
+{
+    QFETCH(QList<int>, path);
+    QFETCH(int, builds);
+    QFETCH(QStringList, messages);
+    QFETCH(QString, chapter);
+    TestFolder folder(markedBank());
+    ScriptedDialogs dialogs;
+    TForm10 window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.FormShow();
+    QTreeWidget* tree = window.findChild<QTreeWidget*>("TreeView1");
+    tree->expandAll();
+    QTreeWidgetItem* item = tree->topLevelItem(path.takeFirst());
+    for (int child : path)
+        item = item->child(child);
+    QSignalSpy built(&window, &TForm10::pageBuilt);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
+    QCOMPARE(built.size(), builds);
+    QCOMPARE(dialogs.texts(), messages);
+    QCOMPARE(window.currentChapterId(), chapter);
+    QCOMPARE(tree->currentItem(), item);
+}
+
+void ChapterTreeTest::singleExpandFoldsTheOtherBranch()
+{
+    TestFolder folder(markedBank());
+    TForm10 window;
+    window.FormShow();
+    QTreeWidget* tree = window.findChild<QTreeWidget*>("TreeView1");
+    tree->expandAll();
+    QTreeWidgetItem* firstRoot = tree->topLevelItem(0);
+    QTreeWidgetItem* secondRoot = tree->topLevelItem(1);
+    tree->setCurrentItem(firstRoot->child(0)->child(0));
+    tree->setCurrentItem(secondRoot->child(0)->child(0));
+    QVERIFY(!firstRoot->isExpanded());
+    QVERIFY(!firstRoot->child(0)->isExpanded());
+    QVERIFY(secondRoot->isExpanded());
+    QVERIFY(secondRoot->child(0)->isExpanded());
+    // Moving inside one branch keeps it open.
+    tree->setCurrentItem(secondRoot);
+    QVERIFY(secondRoot->isExpanded());
+}
+
 void ChapterTreeTest::closingAnotherWindowActivatesAgain()
 {
     TestFolder folder(markedBank());
+    ScriptedDialogs dialogs;
     TForm10 window;
     window.show();
     window.FormShow();
     QTreeWidget* tree = window.findChild<QTreeWidget*>("TreeView1");
-    auto selectChapterFour = [&] { tree->setCurrentItem(tree->topLevelItem(1)->child(0)->child(0)); window.TreeView1Click(); };
+    tree->setCurrentItem(tree->topLevelItem(1)->child(0)->child(0));
+    window.TreeView1Click();
+    QCOMPARE(window.currentChapterId(), QStringLiteral("9"));
 
-    selectChapterFour();
-    QMessageBox question(&window);
-    question.setProperty(Dialogs::kQuestionBox, true);
-    question.show();
-    question.hide();
+    // A question closing is not another window closing.
+    dialogs.ask("问", "提示", Dialogs::Buttons::OkCancel);
     QTest::qWait(50);
     QCOMPARE(window.currentChapterId(), QStringLiteral("9"));
 
-    QDialog dialog(&window);
-    dialog.show();
-    dialog.hide();
+    // A room's window closing, while a modal window is still up, waits for the last one.
+    QDialog modal(&window);
+    QTimer::singleShot(0, &modal, [&] {
+        window.activated();
+        QTest::qWait(50);
+        QCOMPARE(window.currentChapterId(), QStringLiteral("9"));
+        modal.accept();
+    });
+    modal.exec();
+    QCOMPARE(window.currentChapterId(), QStringLiteral("9"));
+    window.activated();
+    QTRY_COMPARE(window.currentChapterId(), QStringLiteral("3"));
+
+    // A plain message closing activates the window again.
+    tree->setCurrentItem(tree->topLevelItem(1)->child(0)->child(0));
+    window.TreeView1Click();
+    dialogs.inform("信息");
     QTRY_COMPARE(window.currentChapterId(), QStringLiteral("3"));
 }
 

@@ -1,8 +1,10 @@
 // The wrong-question bank window and the favourites and wrong-question views.
+#include "app/picture_button.h"
 #include "app/practice_window.h"
+#include "practice/practice_room.h"
 #include "platform/page_view.h"
 #include "practice/collection_view.h"
-#include "practice/view_mode.h"
+#include "store/view_mode.h"
 #include "practice/wrong_bank_window.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_folder.h"
@@ -151,8 +153,9 @@ void CollectionsTest::wrongQuestionViewOpensTheBankFirst()
     TestFolder folder(bank());
     ScriptedDialogs dialogs;
     TForm10 window;
-    TForm16 bankWindow(&window);
-    window.setWrongBankWindow(&bankWindow);
+    PracticeRoom room(window);
+    window.plug(room);
+    TForm16& bankWindow = *room.wrongBankWindow();
     window.FormShow();
     bool bankShown = false;
     QTimer::singleShot(0, [&] {
@@ -160,7 +163,7 @@ void CollectionsTest::wrongQuestionViewOpensTheBankFirst()
         check(bankWindow, {0, 1});
     });
     confirmNextModal();
-    window.NewImage20Click();
+    QTest::mouseClick(window.findChild<PictureButton*>("NewImage20"), Qt::LeftButton);
     QVERIFY(bankShown);
     QCOMPARE(window.viewMode(), ViewMode::kWrong);
     QCOMPARE(chapters(window), (QStringList{"根", "节一", "章一", "章二", "节二"}));
@@ -172,7 +175,7 @@ void CollectionsTest::wrongQuestionViewOpensTheBankFirst()
         bankWindow.bsSkinButton1Click();
     });
     confirmNextModal();
-    window.NewImage20Click();
+    QTest::mouseClick(window.findChild<PictureButton*>("NewImage20"), Qt::LeftButton);
     QCOMPARE(dialogs.texts(), QStringList{"您没有错题！"});
     QCOMPARE(folder.scalar("select count(*) from question where ct='1'"), QStringLiteral("0"));
     QCOMPARE(window.viewMode(), ViewMode::kWrong);
@@ -202,9 +205,9 @@ void CollectionsTest::emptyCollectionsKeepTheView()
         window.NewImage1Click();
     } else {
         confirmNextModal();
-        TForm16 bankWindow(&window);
-        window.setWrongBankWindow(&bankWindow);
-        window.NewImage20Click();
+        PracticeRoom room(window);
+        window.plug(room);
+        QTest::mouseClick(window.findChild<PictureButton*>("NewImage20"), Qt::LeftButton);
     }
     QCOMPARE(dialogs.texts(), QStringList{message});
     QCOMPARE(window.viewMode(), QStringLiteral("高 级 试 题"));

@@ -87,11 +87,14 @@ void PageViewTest::deadPageEndsTheWait()
     QTimer::singleShot(300, [pid] { ::kill(static_cast<pid_t>(pid), SIGKILL); });
     QElapsedTimer clock;
     clock.start();
-    // The page hangs; the wait ends when its process dies, not at the wait's limit.
-    page.evaluate("for(;;){}");
+    // The page hangs; the wait ends when its process dies, not at the wait's limit,
+    // and the read fails instead of answering with nothing.
+    QVERIFY_THROWS_EXCEPTION(PageError, page.evaluate("for(;;){}"));
     QVERIFY(died);
     QVERIFY(clock.elapsed() < 10000);
     QVERIFY(!page.waitReady());
+    QVERIFY_THROWS_EXCEPTION(PageError, page.readProperty({"xs1"}, "value"));
+    QVERIFY_THROWS_EXCEPTION(PageError, page.flush());
     loadShell(page);
     QCOMPARE(page.evaluate("1 + 1").toInt(), 2);
 }

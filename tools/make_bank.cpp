@@ -1,4 +1,5 @@
-// Builds a question bank file from SQL sources: make_bank OUT.db FILE.sql...
+// Builds a question bank file from SQL sources: make_bank [--replace] OUT.db FILE.sql...
+// An existing bank holds a candidate's marks and is left as it is, unless --replace.
 #include "store/sql_script.h"
 #include <QCoreApplication>
 #include <QFile>
@@ -8,12 +9,17 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    const bool replace = args.size() > 1 && args.at(1) == QLatin1String("--replace");
+    if (replace)
+        args.removeAt(1);
     if (args.size() < 3) {
-        std::fprintf(stderr, "usage: make_bank OUT.db FILE.sql...\n");
+        std::fprintf(stderr, "usage: make_bank [--replace] OUT.db FILE.sql...\n");
         return 2;
     }
     const QString out = args.at(1);
+    if (!replace && QFile::exists(out))
+        return 0;
     const QString partial = out + QStringLiteral(".part");
     QFile::remove(partial);
     int status = 0;

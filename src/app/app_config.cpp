@@ -1,5 +1,5 @@
 #include "app/app_config.h"
-#include "platform/program_folder.h"
+#include "store/program_folder.h"
 #include <QSettings>
 
 AppConfig AppConfig::load()

@@ -1,5 +1,5 @@
 #include "app/picture_button.h"
-#include "platform/program_folder.h"
+#include "store/program_folder.h"
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QSet>

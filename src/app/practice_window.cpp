@@ -3,12 +3,12 @@
 #include "app/startup_values.h"
 #include "platform/dialogs.h"
 #include "platform/errors.h"
+#include "platform/page_guard.h"
 #include "platform/page_view.h"
-#include "platform/program_folder.h"
 #include "practice/chapter_page.h"
 #include "practice/chapter_tree.h"
-#include "practice/view_mode.h"
 #include "store/bank_connection.h"
+#include "store/program_folder.h"
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
@@ -41,27 +41,27 @@ bool isAncestorOrSelf(const QTreeWidgetItem* item, const QTreeWidgetItem* of)
 TForm10::TForm10(QWidget* parent)
     : QWidget(parent)
     , bank_(std::make_unique<BankConnection>(QStringLiteral("TForm10")))
-    , viewMode_(ViewMode::kAdvanced)
 {
     buildChrome();
     const QRect screenBox = screen()->geometry();
     move(screenBox.width() / 2 - 512, screenBox.height() / 2 - 384);
-    skipNextActivation_ = false;
-    pageReady_ = false;
+    state_.skipNextActivation = false;
+    state_.pageReady = false;
     readStartValues();
     page_->setNavigationHook([this](const QString&) {
-        if (!pageReady_)
+        if (!state_.pageReady)
             return false;
         // Command links are served from the event loop, never inside the engine's callback.
-        skipNextActivation_ = true;
+        state_.skipNextActivation = true;
         return true;
     });
-    qApp->installEventFilter(this);
+    // Closing a plain message box of the program makes this window the active one again.
+    Dialogs::setInformClosedListener(this, [this] { activated(); });
 }
 
 TForm10::~TForm10()
 {
-    qApp->removeEventFilter(this);
+    Dialogs::setInformClosedListener(this, nullptr);
 }
 
 void TForm10::readStartValues()
@@ -82,11 +82,12 @@ void TForm10::readStartValues()
 
 void TForm10::FormShow()
 {
-    fullScreen_ = false;
+    state_.fullScreen = false;
+    state_.examEntry = false;
     layoutMarker_ = layoutChanges_;
     datePanel_->setText(datePanelText(QDateTime::currentDateTime()));
     tree_->clear();
-    const QVector<ChapterNode> nodes = readChapterTree(bank_->reopen(), viewMode_);
+    const QVector<ChapterNode> nodes = readChapterTree(bank_->reopen(), state_.viewMode);
     bank_->close();
     fillTree(nodes);
 }
@@ -94,7 +95,7 @@ void TForm10::FormShow()
 void TForm10::fillTree(const QVector<ChapterNode>& nodes)
 {
     const QIcon icon(ProgramFolder::path() + QStringLiteral("/tp/node.bmp"));
-    nodeIds_.resize(nodes.size());
+    state_.nodeIds.resize(nodes.size());
     QTreeWidgetItem* parents[2] = {nullptr, nullptr};
     for (int index = 0; index < nodes.size(); ++index) {
         const ChapterNode& node = nodes.at(index);
@@ -104,7 +105,7 @@ void TForm10::fillTree(const QVector<ChapterNode>& nodes)
         item->setData(0, kIndexRole, index);
         if (node.level < 2)
             parents[node.level] = item;
-        nodeIds_[index] = node.chapterId;
+        state_.nodeIds[index] = node.chapterId;
     }
 }
 
@@ -120,11 +121,11 @@ void TForm10::collapseOtherBranches(QTreeWidgetItem* current, QTreeWidgetItem* p
 
 void TForm10::FormActivate()
 {
-    if (skipNextActivation_) {
-        skipNextActivation_ = false;
+    if (state_.skipNextActivation) {
+        state_.skipNextActivation = false;
         return;
     }
-    if (layoutMarker_ != layoutChanges_ || rendering_)
+    if (layoutMarker_ != layoutChanges_ || state_.pageBusy)
         return;
     // A tree with fewer than three nodes shows no page and no message.
     runSilently([this] {
@@ -136,18 +137,31 @@ void TForm10::FormActivate()
             throw KaivoraError(QStringLiteral("no first page"));
         tree_->setCurrentItem(*it);
         TreeView1Click();
-        zoomLevel_ = 2;
-        page_->setTextZoom(2);
+        // Only the font tools' step starts again; the page keeps its text zoom.
+        state_.zoomLevel = 2;
     });
-    skipNextActivation_ = false;
+    state_.skipNextActivation = false;
+}
+
+void TForm10::activated()
+{
+    // Runs from the event loop, once the closing window is gone; while a modal
+    // window of the program is still up, the practice window is not active yet.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (isVisible() && !QApplication::activeModalWidget())
+                FormActivate();
+        },
+        Qt::QueuedConnection);
 }
 
 void TForm10::gjstClick()
 {
-    skipNextActivation_ = false;
-    pictures_.value(QStringLiteral("NewImage16"))->hide();
+    state_.skipNextActivation = false;
+    setPictureVisible(QStringLiteral("NewImage16"), false);
     for (const char* name : {"NewImage10", "NewImage11", "NewImage12"})
-        pictures_.value(QString::fromLatin1(name))->show();
+        setPictureVisible(QString::fromLatin1(name), true);
     treePanel_->show();
     setViewMode(ViewMode::kExercise);
     FormShow();
@@ -157,20 +171,34 @@ void TForm10::gjstClick()
 
 void TForm10::setViewMode(const QString& mode)
 {
-    viewMode_ = mode;
+    state_.viewMode = mode;
     viewTitle_->setText(mode);
 }
 
 void TForm10::resetAnswerTools()
 {
-    pictures_.value(QStringLiteral("NewImage16"))->hide();
-    pictures_.value(QStringLiteral("NewImage10"))->show();
+    setPictureVisible(QStringLiteral("NewImage16"), false);
+    setPictureVisible(QStringLiteral("NewImage10"), true);
 }
 
 void TForm10::TreeView1Click()
 {
-    QTreeWidgetItem* item = tree_->currentItem();
-    if (!item || rendering_)
+    if (state_.pageBusy) {
+        // A click that arrives while a page is built is served once the build is done.
+        clickPending_ = true;
+        return;
+    }
+    renderItem(tree_->currentItem());
+}
+
+void TForm10::renderCurrentChapter()
+{
+    renderItem(tree_->currentItem());
+}
+
+void TForm10::renderItem(QTreeWidgetItem* item)
+{
+    if (!item || state_.pageBusy)
         return;
     const int level = depthOf(item);
     const bool hasChildren = item->childCount() > 0;
@@ -178,27 +206,31 @@ void TForm10::TreeView1Click()
         Dialogs::instance().inform(QStringLiteral("本章节无试题!"));
         return;
     }
-    pageReady_ = false;
+    PageGuard guard(state_);
     resetAnswerTools();
-    rendering_ = true;
+    if (hasChildren || level != 2)
+        return;
+    ++pagesBuilt_;
     // A page that fails halfway stays as far as it was built.
     runSilently([&] {
-        if (hasChildren || level != 2)
-            return;
         const int index = item->data(0, kIndexRole).toInt();
-        ChapterPage chapterPage(bank_->open(), *page_, viewMode_);
-        currentChapterId_ = chapterPage.render(nodeIds_.value(index));
+        ChapterPage chapterPage(bank_->open(), *page_, state_.viewMode);
+        state_.currentChapterId = chapterPage.render(state_.nodeIds.value(index));
         bank_->close();
         page_->setTextZoom(1);
     });
-    rendering_ = false;
-    pageReady_ = true;
+    emit pageBuilt();
+    if (clickPending_) {
+        clickPending_ = false;
+        QMetaObject::invokeMethod(this, [this] { runReported([this] { TreeView1Click(); }); }, Qt::QueuedConnection);
+    }
 }
 
 bool TForm10::eventFilter(QObject* watched, QEvent* event)
 {
     if (tree_ && watched == tree_->viewport() && event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        // The tree still sees the release; only this filter serves the click.
         runReported([this] { TreeView1Click(); });
         return false;
     }
@@ -206,30 +238,21 @@ bool TForm10::eventFilter(QObject* watched, QEvent* event)
         Image6Click();
         return true;
     }
-    if (event->type() == QEvent::Hide && watched != this && watched->isWidgetType()) {
-        auto* closing = static_cast<QWidget*>(watched);
-        // Closing another window of the program activates this one again.
-        if (closing->isWindow() && closing->windowType() == Qt::Dialog && isVisible()
-            && !closing->property(Dialogs::kQuestionBox).toBool())
-            QMetaObject::invokeMethod(this, [this] { FormActivate(); }, Qt::QueuedConnection);
-    }
     return QWidget::eventFilter(watched, event);
 }
 
 void TForm10::Image6Click()
 {
     const int w0 = width();
-    auto* maximize = pictures_.value(QStringLiteral("NewImage8"));
-    auto* restore = pictures_.value(QStringLiteral("NewImage19"));
     if (maximized_) {
-        maximize->show();
-        restore->hide();
+        setPictureVisible(QStringLiteral("NewImage8"), true);
+        setPictureVisible(QStringLiteral("NewImage19"), false);
         maximized_ = false;
         setGeometry(normalGeometry_);
         logo_->move(-10, logo_->y());
     } else {
-        maximize->hide();
-        restore->show();
+        setPictureVisible(QStringLiteral("NewImage8"), false);
+        setPictureVisible(QStringLiteral("NewImage19"), true);
         normalGeometry_ = geometry();
         maximized_ = true;
         setGeometry(screen()->availableGeometry());
@@ -249,8 +272,7 @@ void TForm10::tcxtClick()
     if (Dialogs::instance().ask(QStringLiteral("确定退出系统？"), QStringLiteral("提示"), Dialogs::Buttons::OkCancel)
         != Dialogs::Answer::Ok)
         return;
-    bank_->close();
-    QCoreApplication::quit();
+    close();
 }
 
 void TForm10::closeEvent(QCloseEvent* event)

@@ -1,28 +1,36 @@
 #pragma once
-#include "app/picture_button.h"
-#include "practice/page_tools.h"
-#include "practice/wrong_bank_window.h"
+#include "platform/practice_host.h"
+#include "platform/practice_state.h"
+#include "platform/room.h"
 #include <QHash>
-#include <QPointer>
 #include <QRect>
-#include <QVector>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class BankConnection;
 class PageView;
+class PictureButton;
 class QLabel;
 class QStatusBar;
 class QTreeWidget;
 class QTreeWidgetItem;
+struct ChapterNode;
+struct Collection;
+namespace PageTools { struct FontStep; }
 
 // The practice window: the program's main window with its own frame and title
-// strip, the picture toolbar, the chapter tree and the chapter page.
-class TForm10 : public QWidget {
+// strip, the picture toolbar, the chapter tree and the chapter page. The rooms
+// reach it only as their PracticeHost.
+class TForm10 : public QWidget, public PracticeHost {
     Q_OBJECT
 public:
     explicit TForm10(QWidget* parent = nullptr);
     ~TForm10() override;
+
+    // Hands the room the pictures whose handlers it serves. Throws when a room
+    // serves a handler no picture names.
+    void plug(Room& room);
 
     // Tree build for the current view mode. Throws when the bank cannot be read.
     void FormShow();
@@ -44,26 +52,39 @@ public:
     void NewImage17Click();
     void NewImage18Click();
 
-    // Collection views.
+    // Favourites view.
     void NewImage1Click();
-    void NewImage20Click();
 
-    void setWrongBankWindow(TForm16* window) { wrongBank_ = window; }
+    // PracticeHost
+    PageView& page() override { return *page_; }
+    BankConnection& bank() override { return *bank_; }
+    PracticeState& state() override { return state_; }
+    QWidget* dialogParent() override { return this; }
+    void runView(const QString& viewMode) override;
+    void activated() override;
+    void renderCurrentChapter() override;
+    void showAllAnswers() override { NewImage10Click(); }
+    void setPictureVisible(const QString& name, bool visible) override;
 
-    const QString& viewMode() const { return viewMode_; }
-    const QVector<int>& nodeIds() const { return nodeIds_; }
-    bool pageReady() const { return pageReady_; }
-    bool skipNextActivation() const { return skipNextActivation_; }
-    void setSkipNextActivation(bool skip) { skipNextActivation_ = skip; }
-    const QString& currentChapterId() const { return currentChapterId_; }
+    const QString& viewMode() const { return state_.viewMode; }
+    const QVector<int>& nodeIds() const { return state_.nodeIds; }
+    bool pageReady() const { return state_.pageReady; }
+    bool skipNextActivation() const { return state_.skipNextActivation; }
+    void setSkipNextActivation(bool skip) { state_.skipNextActivation = skip; }
+    const QString& currentChapterId() const { return state_.currentChapterId; }
     const QString& subjectCode() const { return subjectCode_; }
     const QString& updateAddress() const { return updateAddress_; }
-    int zoomLevel() const { return zoomLevel_; }
-    bool fullScreenFlag() const { return fullScreen_; }
+    int zoomLevel() const { return state_.zoomLevel; }
+    bool fullScreenFlag() const { return state_.fullScreen; }
     bool windowMaximized() const { return maximized_; }
-    PageView& page() { return *page_; }
     BankConnection& connection() { return *bank_; }
     QTreeWidget* tree() const { return tree_; }
+    // How many chapter pages have been built, for tests.
+    int pagesBuilt() const { return pagesBuilt_; }
+
+signals:
+    // A chapter page has been built (or its build failed part way).
+    void pageBuilt();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -77,27 +98,32 @@ private:
     QWidget* buildTreePanel();
     QWidget* buildPageArea();
     void buildStatusBar();
-    PictureButton* addPicture(QWidget* parent, const QString& name, const QString& stem, const QString& ext, const QRect& place);
+    void addPictures(QWidget* parent, int bar);
+    void wirePictures();
+    void serve(const char* handler, std::function<void()> run);
+    PictureButton* picture(const char* name) const;
     void placeTitlePictures();
     void readStartValues();
 
-    void fillTree(const QVector<struct ChapterNode>& nodes);
+    void fillTree(const QVector<ChapterNode>& nodes);
     void collapseOtherBranches(QTreeWidgetItem* current, QTreeWidgetItem* previous);
-    void renderSelected();
+    void renderItem(QTreeWidgetItem* item);
     void setViewMode(const QString& mode);
     void resetAnswerTools();
-    void showCollection(const struct Collection& collection);
+    void showCollection(const Collection& collection);
     void applyFontStep(const PageTools::FontStep& step);
+    void runPageScript(const QString& script);
 
+    PracticeState state_;
     std::unique_ptr<BankConnection> bank_;
     PageView* page_ = nullptr;
-    QPointer<TForm16> wrongBank_;
 
     QWidget* titleStrip_ = nullptr;
     QWidget* toolbar_ = nullptr;
     QWidget* filler_ = nullptr;
     QLabel* logo_ = nullptr;
     QWidget* treePanel_ = nullptr;
+    QWidget* pageBar_ = nullptr;
     QLabel* viewTitle_ = nullptr;
     QLabel* titleLabel_ = nullptr;
     QTreeWidget* tree_ = nullptr;
@@ -106,19 +132,14 @@ private:
     QLabel* infoPanel_ = nullptr;
     QLabel* datePanel_ = nullptr;
     QHash<QString, PictureButton*> pictures_;
+    QHash<QString, std::function<void()>> handlers_;
 
-    QString viewMode_;
-    QVector<int> nodeIds_;
-    QString currentChapterId_;
     QString subjectCode_;
     QString updateAddress_;
-    bool skipNextActivation_ = false;
-    bool pageReady_ = false;
-    bool rendering_ = false;
-    bool fullScreen_ = false;
     bool maximized_ = false;
     QRect normalGeometry_;
     int layoutChanges_ = 0;
     int layoutMarker_ = 0;
-    int zoomLevel_ = 2;
+    int pagesBuilt_ = 0;
+    bool clickPending_ = false;
 };

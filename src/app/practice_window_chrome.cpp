@@ -1,10 +1,12 @@
 // The practice window's frame, title strip, toolbar, tree panel, page bar and status bar.
 #include "app/practice_window.h"
+#include "app/picture_button.h"
+#include "app/picture_table.h"
 #include "app/window_drag.h"
 #include "platform/errors.h"
-#include "practice/view_mode.h"
+#include "store/view_mode.h"
 #include "platform/page_view.h"
-#include "platform/program_folder.h"
+#include "store/program_folder.h"
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -14,38 +16,14 @@
 #include <QStatusBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <stdexcept>
 
 namespace {
 constexpr int kFrame = 3;
 const QColor kFrameColour(0, 134, 143);
 constexpr int kClientWidth = 1001;
 constexpr int kClientHeight = 545;
-
-struct ToolbarEntry {
-    const char* name;
-    const char* stem;
-    int width;
-};
-
-const ToolbarEntry kToolbar[] = {
-    {"gjst", "kstk", 63},      {"NewImage1", "wdsc", 58}, {"rjdh", "rjdh", 58}, {"NewImage6", "mnkc", 58},
-    {"NewImage20", "cttk", 58}, {"NewImage4", "sjbf", 58}, {"NewImage2", "sjhy", 58}, {"rjsj", "rjsj", 58},
-    {"zxkf", "zxkf", 58},      {"zxsc", "zxsc", 58},      {"sybz", "sybz", 58},
-};
-
-struct PageBarEntry {
-    const char* name;
-    const char* stem;
-    int left;
-    int width;
-    bool shown;
-};
-
-const PageBarEntry kPageBar[] = {
-    {"NewImage10", "xsda", 30, 95, true}, {"NewImage16", "ycda", 29, 95, false}, {"NewImage11", "cxdt", 147, 95, true},
-    {"NewImage12", "tjsj", 261, 95, true}, {"NewImage14", "da", 466, 76, true},   {"NewImage15", "xiao", 561, 76, true},
-    {"NewImage17", "qpxs", 648, 76, true}, {"NewImage18", "ckxs", 649, 76, false},
-};
 
 QLabel* backgroundPicture(QWidget* parent, const QString& name, const QString& file)
 {
@@ -86,18 +64,72 @@ QFont fontOf(const QStringList& families, int pixels, bool bold)
 }
 }
 
-PictureButton* TForm10::addPicture(QWidget* parent, const QString& name, const QString& stem, const QString& ext, const QRect& place)
+void TForm10::addPictures(QWidget* parent, int bar)
 {
-    const QString base = QStringLiteral("/tp/") + stem;
-    PictureButton::Pictures pictures{base + QStringLiteral("-1") + ext, base + QStringLiteral("-2") + ext, base + QStringLiteral("-3") + ext};
-    if (stem == QLatin1String("kstk"))
-        pictures = {QStringLiteral("/tp/kstk-1.jpg"), QStringLiteral("/tp/KSTK-2.jpg"), QStringLiteral("/tp/KSTK-3.jpg")};
-    if (stem == QLatin1String("sjhy"))
-        pictures.pressed = pictures.normal;
-    auto* button = new PictureButton(name, pictures, parent);
-    button->setGeometry(place);
-    pictures_.insert(name, button);
-    return button;
+    for (const auto& entry : PictureTable::kEntries) {
+        if (int(entry.bar) != bar)
+            continue;
+        const auto files = PictureTable::files(entry);
+        const PictureTable::Geometry place = PictureTable::geometryOf(entry.bar);
+        auto* button = new PictureButton(QString::fromLatin1(entry.name),
+                                         {QString::fromStdString(files[0]), QString::fromStdString(files[1]), QString::fromStdString(files[2])},
+                                         parent);
+        button->setGeometry(entry.left, place.top, entry.width, place.height);
+        button->setVisible(entry.shown);
+        if (entry.bar == PictureTable::Bar::Toolbar) {
+            button->setFixedSize(entry.width, place.height);
+            parent->layout()->addWidget(button);
+        }
+        pictures_.insert(button->objectName(), button);
+        connect(button, &PictureButton::clicked, this, [this, handler = QString::fromLatin1(entry.handler)] {
+            const auto run = handlers_.value(handler);
+            // A picture whose room is not plugged in does nothing.
+            if (run)
+                runReported(run);
+        });
+    }
+}
+
+PictureButton* TForm10::picture(const char* name) const
+{
+    return pictures_.value(QString::fromLatin1(name));
+}
+
+void TForm10::setPictureVisible(const QString& name, bool visible)
+{
+    if (auto* button = pictures_.value(name))
+        button->setVisible(visible);
+}
+
+void TForm10::serve(const char* handler, std::function<void()> run)
+{
+    const bool named = std::any_of(std::begin(PictureTable::kEntries), std::end(PictureTable::kEntries),
+                                   [handler](const PictureTable::Entry& entry) { return qstrcmp(entry.handler, handler) == 0; });
+    if (!named)
+        throw std::logic_error(std::string("no picture starts the handler ") + handler);
+    if (handlers_.contains(QString::fromLatin1(handler)))
+        throw std::logic_error(std::string("two rooms serve the handler ") + handler);
+    handlers_.insert(QString::fromLatin1(handler), std::move(run));
+}
+
+void TForm10::plug(Room& room)
+{
+    for (const RoomAction& action : room.actions())
+        serve(action.handler, action.run);
+}
+
+void TForm10::wirePictures()
+{
+    const std::pair<const char*, void (TForm10::*)()> own[] = {
+        {"Image4Click", &TForm10::Image4Click},           {"Image6Click", &TForm10::Image6Click},
+        {"tcxtClick", &TForm10::tcxtClick},               {"gjstClick", &TForm10::gjstClick},
+        {"NewImage1Click", &TForm10::NewImage1Click},     {"NewImage10Click", &TForm10::NewImage10Click},
+        {"NewImage16Click", &TForm10::NewImage16Click},   {"SpeedButton2Click", &TForm10::SpeedButton2Click},
+        {"SpeedButton3Click", &TForm10::SpeedButton3Click}, {"NewImage17Click", &TForm10::NewImage17Click},
+        {"NewImage18Click", &TForm10::NewImage18Click},
+    };
+    for (const auto& [handler, method] : own)
+        serve(handler, [this, m = method] { (this->*m)(); });
 }
 
 void TForm10::buildChrome()
@@ -127,8 +159,10 @@ void TForm10::buildChrome()
 
     auto* drag = new WindowDrag(this);
     drag->watch(titleStrip_);
-    // The bare frame around the content drags the window too.
-    drag->watch(this);
+    // The bare frame around the content drags the window too, but not what the
+    // content's own widgets leave unhandled.
+    drag->watchFrame(kFrame);
+    wirePictures();
 }
 
 QWidget* TForm10::buildTitleStrip()
@@ -146,14 +180,8 @@ QWidget* TForm10::buildTitleStrip()
     titleLabel_->move(15, 5);
     titleLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    addPicture(titleStrip_, QStringLiteral("NewImage9"), QStringLiteral("MinBtn"), QStringLiteral(".bmp"), {911, -2, 31, 33});
-    addPicture(titleStrip_, QStringLiteral("NewImage8"), QStringLiteral("MaxBtn"), QStringLiteral(".bmp"), {940, -2, 31, 33});
-    addPicture(titleStrip_, QStringLiteral("NewImage19"), QStringLiteral("resBtn"), QStringLiteral(".bmp"), {940, -2, 31, 33})->hide();
-    addPicture(titleStrip_, QStringLiteral("NewImage7"), QStringLiteral("CloseBtn"), QStringLiteral(".bmp"), {969, -2, 45, 33});
-    connect(pictures_.value(QStringLiteral("NewImage9")), &PictureButton::clicked, this, &TForm10::Image4Click);
-    connect(pictures_.value(QStringLiteral("NewImage8")), &PictureButton::clicked, this, &TForm10::Image6Click);
-    connect(pictures_.value(QStringLiteral("NewImage19")), &PictureButton::clicked, this, &TForm10::Image6Click);
-    connect(pictures_.value(QStringLiteral("NewImage7")), &PictureButton::clicked, this, &TForm10::tcxtClick);
+    // The title strip places its pictures itself; they sit above its layout.
+    addPictures(titleStrip_, int(PictureTable::Bar::Title));
     return titleStrip_;
 }
 
@@ -165,20 +193,12 @@ QWidget* TForm10::buildToolbar()
     auto* row = new QHBoxLayout(toolbar_);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    for (const auto& entry : kToolbar) {
-        auto* button = addPicture(toolbar_, QString::fromLatin1(entry.name), QString::fromLatin1(entry.stem), QStringLiteral(".jpg"),
-                                  {0, 0, entry.width, 64});
-        button->setFixedSize(entry.width, 64);
-        row->addWidget(button);
-    }
+    addPictures(toolbar_, int(PictureTable::Bar::Toolbar));
     filler_ = new PicturePanel(toolbar_, QStringLiteral("Panel8"), QStringLiteral("/tp/toolbar-bg.jpg"));
     logo_ = backgroundPicture(filler_, QStringLiteral("Image3"), QStringLiteral("/tp/logo.jpg"));
     logo_->setGeometry(-10, 4, 206, 56);
     row->addWidget(filler_, 1);
 
-    connect(pictures_.value(QStringLiteral("gjst")), &PictureButton::clicked, this, [this] { runReported([this] { gjstClick(); }); });
-    connect(pictures_.value(QStringLiteral("NewImage1")), &PictureButton::clicked, this, [this] { runReported([this] { NewImage1Click(); }); });
-    connect(pictures_.value(QStringLiteral("NewImage20")), &PictureButton::clicked, this, [this] { runReported([this] { NewImage20Click(); }); });
     return toolbar_;
 }
 
@@ -240,24 +260,14 @@ QWidget* TForm10::buildPageArea()
 
     auto* bar = new PicturePanel(area, QStringLiteral("Panel7"), QStringLiteral("/tp/pagebar-bg.jpg"));
     bar->setFixedHeight(31);
-    for (const auto& entry : kPageBar) {
-        auto* button = addPicture(bar, QString::fromLatin1(entry.name), QString::fromLatin1(entry.stem), QStringLiteral(".bmp"),
-                                  {entry.left, 3, entry.width, 25});
-        button->setVisible(entry.shown);
-    }
+    pageBar_ = bar;
+    addPictures(bar, int(PictureTable::Bar::PageBar));
     column->addWidget(bar);
 
     page_ = new PageView(area);
     page_->widget()->setCursor(Qt::PointingHandCursor);
     column->addWidget(page_->widget(), 1);
 
-    const std::pair<const char*, void (TForm10::*)()> tools[] = {
-        {"NewImage10", &TForm10::NewImage10Click}, {"NewImage16", &TForm10::NewImage16Click},
-        {"NewImage14", &TForm10::SpeedButton2Click}, {"NewImage15", &TForm10::SpeedButton3Click},
-        {"NewImage17", &TForm10::NewImage17Click}, {"NewImage18", &TForm10::NewImage18Click},
-    };
-    for (const auto& [name, handler] : tools)
-        connect(pictures_.value(QString::fromLatin1(name)), &PictureButton::clicked, this, [this, h = handler] { runReported([this, h] { (this->*h)(); }); });
     return area;
 }
 
@@ -288,8 +298,8 @@ void TForm10::buildStatusBar()
 void TForm10::placeTitlePictures()
 {
     auto place = [this](const char* name, int left) {
-        PictureButton* picture = pictures_.value(QString::fromLatin1(name));
-        picture->move(left, picture->y());
+        PictureButton* button = picture(name);
+        button->move(left, button->y());
     };
     if (maximized_) {
         const int screenWidth = screen()->geometry().width();

@@ -2,55 +2,56 @@
 #include "app/practice_window.h"
 #include "platform/dialogs.h"
 #include "platform/errors.h"
+#include "platform/page_guard.h"
 #include "platform/page_view.h"
 #include "practice/collection_view.h"
 #include "practice/page_tools.h"
-#include "practice/wrong_bank_window.h"
 #include "store/bank_connection.h"
 #include <QTreeWidget>
 
+void TForm10::runPageScript(const QString& script)
+{
+    PageGuard guard(state_);
+    if (guard.refused())
+        return;
+    page_->evaluate(script);
+}
+
 void TForm10::NewImage10Click()
 {
-    pictures_.value(QStringLiteral("NewImage10"))->hide();
-    pictures_.value(QStringLiteral("NewImage16"))->show();
-    pageReady_ = false;
-    page_->evaluate(PageTools::showAllScript());
-    pageReady_ = true;
+    setPictureVisible(QStringLiteral("NewImage10"), false);
+    setPictureVisible(QStringLiteral("NewImage16"), true);
+    runPageScript(PageTools::showAllScript());
 }
 
 void TForm10::NewImage16Click()
 {
-    pictures_.value(QStringLiteral("NewImage16"))->hide();
-    pictures_.value(QStringLiteral("NewImage10"))->show();
-    pageReady_ = false;
-    page_->evaluate(PageTools::hideAllScript());
-    pageReady_ = true;
+    setPictureVisible(QStringLiteral("NewImage16"), false);
+    setPictureVisible(QStringLiteral("NewImage10"), true);
+    runPageScript(PageTools::hideAllScript());
 }
 
 void TForm10::applyFontStep(const PageTools::FontStep& step)
 {
-    zoomLevel_ = step.level;
-    if (step.fontSize > 0) {
-        page_->waitReady();
+    PageGuard guard(state_);
+    if (guard.refused())
+        return;
+    state_.zoomLevel = step.level;
+    if (step.fontSize > 0)
         page_->setBodyFontSize(step.fontSize);
-    } else {
+    else
         Dialogs::instance().inform(step.message);
-    }
 }
 
 void TForm10::SpeedButton2Click()
 {
-    pageReady_ = false;
-    applyFontStep(PageTools::largerFont(zoomLevel_));
-    pageReady_ = true;
+    applyFontStep(PageTools::largerFont(state_.zoomLevel));
 }
 
 void TForm10::SpeedButton3Click()
 {
-    pageReady_ = false;
     // A page error while shrinking the font is dropped; the tool stays usable.
-    runSilently([this] { applyFontStep(PageTools::smallerFont(zoomLevel_)); });
-    pageReady_ = true;
+    runSilently([this] { applyFontStep(PageTools::smallerFont(state_.zoomLevel)); });
 }
 
 void TForm10::NewImage17Click()
@@ -58,21 +59,21 @@ void TForm10::NewImage17Click()
     toolbar_->hide();
     treePanel_->hide();
     titleStrip_->hide();
-    pictures_.value(QStringLiteral("NewImage18"))->show();
-    pictures_.value(QStringLiteral("NewImage17"))->hide();
-    fullScreen_ = maximized_;
+    setPictureVisible(QStringLiteral("NewImage18"), true);
+    setPictureVisible(QStringLiteral("NewImage17"), false);
+    state_.fullScreen = maximized_;
     if (!maximized_)
         Image6Click();
 }
 
 void TForm10::NewImage18Click()
 {
-    pictures_.value(QStringLiteral("NewImage17"))->show();
-    pictures_.value(QStringLiteral("NewImage18"))->hide();
+    setPictureVisible(QStringLiteral("NewImage17"), true);
+    setPictureVisible(QStringLiteral("NewImage18"), false);
     toolbar_->show();
     treePanel_->show();
     titleStrip_->show();
-    if (!fullScreen_)
+    if (!state_.fullScreen)
         Image6Click();
 }
 
@@ -81,31 +82,32 @@ void TForm10::NewImage1Click()
     showCollection(Collection::favourites());
 }
 
-void TForm10::NewImage20Click()
+void TForm10::runView(const QString& viewMode)
 {
-    if (wrongBank_)
-        wrongBank_->exec();
-    showCollection(Collection::wrongQuestions());
+    if (viewMode == ViewMode::kFavourites)
+        showCollection(Collection::favourites());
+    else if (viewMode == ViewMode::kWrong)
+        showCollection(Collection::wrongQuestions());
+    else
+        gjstClick();
 }
 
 void TForm10::showCollection(const Collection& collection)
 {
-    skipNextActivation_ = false;
+    state_.skipNextActivation = false;
     if (!collectionHasQuestions(bank_->reopen(), collection)) {
         bank_->close();
         Dialogs::instance().inform(collection.emptyMessage);
         return;
     }
     resetAnswerTools();
-    pictures_.value(QStringLiteral("NewImage11"))->show();
-    pictures_.value(QStringLiteral("NewImage12"))->show();
+    setPictureVisible(QStringLiteral("NewImage11"), true);
+    setPictureVisible(QStringLiteral("NewImage12"), true);
     treePanel_->show();
-    pageReady_ = false;
     setViewMode(collection.viewMode);
     rebuildChapterMarks(bank_->open(), collection);
     bank_->close();
     FormShow();
     FormActivate();
     tree_->expandAll();
-    pageReady_ = true;
 }

@@ -2,7 +2,10 @@
 #include "app/practice_window.h"
 #include "platform/dialogs.h"
 #include "platform/errors.h"
-#include "practice/wrong_bank_window.h"
+#include "exam/exam_room.h"
+#include "practice/practice_room.h"
+#include "selftest/selftest_room.h"
+#include "support/support_room.h"
 #include "store/bank_connection.h"
 #include <QApplication>
 #include <QFile>
@@ -19,13 +22,22 @@ void prepareEnvironment()
 
 Windows::Windows()
     : form10(new TForm10)
-    , form16(new TForm16(form10))
 {
-    form10->setWrongBankWindow(form16);
+    // The rooms make their start-up windows in the program's creation order:
+    // the exam entry, the feedback and backup windows, then the wrong-question bank.
+    rooms.push_back(std::make_unique<ExamRoom>(*form10));
+    rooms.push_back(std::make_unique<SupportRoom>(*form10));
+    auto practiceRoom = std::make_unique<PracticeRoom>(*form10);
+    practice = practiceRoom.get();
+    rooms.push_back(std::move(practiceRoom));
+    rooms.push_back(std::make_unique<SelfTestRoom>(*form10));
+    for (const auto& room : rooms)
+        form10->plug(*room);
 }
 
 Windows::~Windows()
 {
+    rooms.clear();
     delete form10;
 }
 

@@ -1,8 +1,13 @@
 #pragma once
+#include <QList>
+#include <memory>
+#include <vector>
 
 class QApplication;
+class QWidget;
+class Room;
 class TForm10;
-class TForm16;
+class PracticeRoom;
 
 // Program entry: the title, the windows in their creation order, the first show.
 namespace Program {
@@ -10,7 +15,7 @@ namespace Program {
 void prepareEnvironment();
 // Returns the exit status; non-zero when the bank cannot be used.
 int run(QApplication& app);
-// The windows made at start-up, in their creation order.
+// The practice window first, then the rooms with the windows they make at start-up.
 struct Windows;
 }
 
@@ -18,5 +23,6 @@ struct Program::Windows {
     Windows();
     ~Windows();
     TForm10* form10 = nullptr;
-    TForm16* form16 = nullptr;
+    PracticeRoom* practice = nullptr;
+    std::vector<std::unique_ptr<Room>> rooms;
 };

@@ -9,6 +9,17 @@ Dialogs*& installed()
     return dialogs;
 }
 
+struct Listener {
+    QObject* owner = nullptr;
+    std::function<void()> run;
+};
+
+Listener& listener()
+{
+    static Listener current;
+    return current;
+}
+
 QWidget* owner()
 {
     return QApplication::activeWindow();
@@ -26,7 +37,21 @@ void Dialogs::install(Dialogs* dialogs)
     installed() = dialogs;
 }
 
-void QtDialogs::inform(const QString& text)
+void Dialogs::inform(const QString& text)
+{
+    showMessage(text);
+    if (listener().run)
+        listener().run();
+}
+
+void Dialogs::setInformClosedListener(QObject* owner, std::function<void()> run)
+{
+    if (!run && listener().owner != owner)
+        return;
+    listener() = {run ? owner : nullptr, std::move(run)};
+}
+
+void QtDialogs::showMessage(const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, owner());
     box.exec();
@@ -40,7 +65,6 @@ Dialogs::Answer QtDialogs::ask(const QString& text, const QString& caption, Butt
     else if (buttons == Buttons::Ok)
         set = QMessageBox::Ok;
     QMessageBox box(QMessageBox::Question, caption, text, set, owner());
-    box.setProperty(kQuestionBox, true);
     switch (box.exec()) {
     case QMessageBox::Ok: return Answer::Ok;
     case QMessageBox::Yes: return Answer::Yes;

@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
+#include <functional>
 
+class QObject;
 class QWidget;
 
 // Every message box goes through this service so that tests can script the answers.
@@ -10,20 +12,26 @@ public:
     enum class Answer { Ok, Cancel, Yes, No };
 
     virtual ~Dialogs() = default;
-    // A plain message with the program's title as caption.
-    virtual void inform(const QString& text) = 0;
+    // A plain message with the program's title as caption. Once it is closed, the
+    // listener hears that a window of the program has closed; a question does not count.
+    void inform(const QString& text);
     virtual Answer ask(const QString& text, const QString& caption, Buttons buttons) = 0;
 
-    // Set on the boxes of ask(): closing a question does not count as another window closing.
-    static constexpr const char* kQuestionBox = "kaivoraQuestionBox";
+    // One listener at a time; a null function removes the owner's listener.
+    static void setInformClosedListener(QObject* owner, std::function<void()> listener);
 
     static Dialogs& instance();
     // Takes no ownership; nullptr puts the real message boxes back.
     static void install(Dialogs* dialogs);
+
+protected:
+    virtual void showMessage(const QString& text) = 0;
 };
 
 class QtDialogs : public Dialogs {
 public:
-    void inform(const QString& text) override;
     Answer ask(const QString& text, const QString& caption, Buttons buttons) override;
+
+protected:
+    void showMessage(const QString& text) override;
 };

@@ -95,7 +95,12 @@ PageView::PageView(QWidget* parent)
     });
 }
 
-PageView::~PageView() = default;
+PageView::~PageView()
+{
+    // The page goes before the view and both before the engine's profile.
+    delete page_;
+    delete view_;
+}
 
 QWidget* PageView::widget() const
 {
@@ -154,9 +159,10 @@ void PageView::append(const QString& fragment)
 
 void PageView::flush()
 {
+    if (!waitReady())
+        throw PageError(QStringLiteral("页面没有载入"));
     if (pending_.isEmpty())
         return;
-    waitReady();
     const QString script = QStringLiteral(
         "(function(a){var b=document.body;for(var i=0;i<a.length;i++)b.insertAdjacentHTML('beforeend',a[i]);})(")
         + scriptArray(pending_) + QStringLiteral(");");
@@ -167,14 +173,12 @@ void PageView::flush()
 void PageView::runScript(const QString& script)
 {
     flush();
-    waitReady();
     page_->runJavaScript(script);
 }
 
 QVariant PageView::evaluate(const QString& script)
 {
     flush();
-    waitReady();
     auto result = std::make_shared<QVariant>();
     auto done = std::make_shared<bool>(false);
     QPointer<PageView> self(this);
@@ -184,7 +188,8 @@ QVariant PageView::evaluate(const QString& script)
         if (self)
             emit self->progressed();
     });
-    waitFor([done] { return *done; });
+    if (!waitFor([done] { return *done; }))
+        throw PageError(QStringLiteral("页面没有应答"));
     return *result;
 }
 
@@ -193,7 +198,10 @@ QVariantList PageView::readProperty(const QStringList& ids, const QString& prope
     const QString script = QStringLiteral(
         "(function(ids,p){return ids.map(function(id){var e=document.getElementById(id);"
         "return e?e[p]:null;});})(") + scriptArray(ids) + QLatin1Char(',') + scriptLiteral(property) + QStringLiteral(");");
-    return evaluate(script).toList();
+    const QVariantList values = evaluate(script).toList();
+    if (values.size() != ids.size())
+        throw PageError(QStringLiteral("页面没有应答"));
+    return values;
 }
 
 void PageView::writeProperty(const QString& id, const QString& property, const QVariant& value)

@@ -1,5 +1,7 @@
 #pragma once
+#include "store/error.h"
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <QVariant>
 #include <functional>
@@ -7,6 +9,13 @@
 class QWebEngineView;
 class QWidget;
 class NavigationPage;
+
+// A page that died or did not answer in time. A read that fails this way must
+// never be taken for an empty page.
+class PageError : public KaivoraError {
+public:
+    using KaivoraError::KaivoraError;
+};
 
 // The HTML page view of a window. The one piece of code that talks to the web engine:
 // pages are the shell file plus fragments appended at the end of its body.
@@ -32,13 +41,17 @@ public:
 
     // Buffered; sent with the next flush, each fragment parsed on its own, in order.
     void append(const QString& fragment);
+    // Waits for the document, also with nothing to send. Throws PageError when the
+    // page died or never came.
     void flush();
 
     void runScript(const QString& script);
-    // Runs a script and waits for its value.
+    // Runs a script and waits for its value. Throws PageError when the page died
+    // or did not answer in time.
     QVariant evaluate(const QString& script);
 
-    // Batched element access by id: one script call for all ids.
+    // Batched element access by id: one script call for all ids, one value per id
+    // (null where no element has the id). Throws PageError as evaluate does.
     QVariantList readProperty(const QStringList& ids, const QString& property);
     void writeProperty(const QString& id, const QString& property, const QVariant& value);
 
@@ -60,7 +73,7 @@ signals:
 private:
     bool waitFor(const std::function<bool()>& done);
 
-    QWebEngineView* view_ = nullptr;
+    QPointer<QWebEngineView> view_;
     NavigationPage* page_ = nullptr;
     QStringList pending_;
     QStringList log_;

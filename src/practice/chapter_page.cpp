@@ -1,9 +1,9 @@
 #include "practice/chapter_page.h"
 #include "platform/errors.h"
 #include "platform/page_view.h"
-#include "platform/program_folder.h"
+#include "store/program_folder.h"
 #include "practice/page_fragments.h"
-#include "practice/view_mode.h"
+#include "store/view_mode.h"
 #include "store/sql.h"
 
 namespace {

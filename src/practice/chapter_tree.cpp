@@ -1,5 +1,5 @@
 #include "practice/chapter_tree.h"
-#include "practice/view_mode.h"
+#include "store/view_mode.h"
 #include "store/sql.h"
 #include <QDateTime>
 

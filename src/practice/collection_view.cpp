@@ -1,5 +1,5 @@
 #include "practice/collection_view.h"
-#include "practice/view_mode.h"
+#include "store/view_mode.h"
 #include "store/sql.h"
 
 Collection Collection::favourites()

@@ -1,6 +1,6 @@
 #include "store/bank_connection.h"
-#include "platform/errors.h"
-#include "platform/program_folder.h"
+#include "store/error.h"
+#include "store/program_folder.h"
 #include <QAtomicInt>
 #include <QFileInfo>
 #include <QSqlError>

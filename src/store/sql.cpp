@@ -1,5 +1,5 @@
 #include "store/sql.h"
-#include "platform/errors.h"
+#include "store/error.h"
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -11,25 +11,58 @@ namespace {
 {
     throw KaivoraError(error.text().isEmpty() ? statement : error.text());
 }
+
+void run(QSqlQuery& query, const QString& statement, const QVariantList* values)
+{
+    bool ok = false;
+    if (values) {
+        ok = query.prepare(statement);
+        for (const QVariant& value : *values)
+            query.addBindValue(value);
+        ok = ok && query.exec();
+    } else {
+        ok = query.exec(statement);
+    }
+    if (!ok)
+        fail(query.lastError(), statement);
 }
 
-QList<QSqlRecord> select(const QSqlDatabase& db, const QString& statement)
+QList<QSqlRecord> selectRows(const QSqlDatabase& db, const QString& statement, const QVariantList* values)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    if (!query.exec(statement))
-        fail(query.lastError(), statement);
+    run(query, statement, values);
     QList<QSqlRecord> rows;
     while (query.next())
         rows.append(query.record());
     return rows;
 }
 
-void exec(const QSqlDatabase& db, const QString& statement)
+void execute(const QSqlDatabase& db, const QString& statement, const QVariantList* values)
 {
     QSqlQuery query(db);
-    if (!query.exec(statement))
-        fail(query.lastError(), statement);
+    run(query, statement, values);
+}
+}
+
+QList<QSqlRecord> select(const QSqlDatabase& db, const QString& statement)
+{
+    return selectRows(db, statement, nullptr);
+}
+
+void exec(const QSqlDatabase& db, const QString& statement)
+{
+    execute(db, statement, nullptr);
+}
+
+QList<QSqlRecord> select(const QSqlDatabase& db, const QString& statement, const QVariantList& values)
+{
+    return selectRows(db, statement, &values);
+}
+
+void exec(const QSqlDatabase& db, const QString& statement, const QVariantList& values)
+{
+    execute(db, statement, &values);
 }
 
 QString text(const QSqlRecord& row, const QString& column)

@@ -3,12 +3,17 @@
 #include <QSqlDatabase>
 #include <QSqlRecord>
 #include <QString>
+#include <QVariantList>
 
 // The statements are plain text; these run them and read their columns.
 // Every failure throws KaivoraError with the engine's text.
 namespace sql {
 QList<QSqlRecord> select(const QSqlDatabase& db, const QString& statement);
 void exec(const QSqlDatabase& db, const QString& statement);
+// The same with "?" placeholders bound to values in order: for every value that
+// comes from outside the program (typed text, ids from page links, file names).
+QList<QSqlRecord> select(const QSqlDatabase& db, const QString& statement, const QVariantList& values);
+void exec(const QSqlDatabase& db, const QString& statement, const QVariantList& values);
 // A column as text; null reads as empty.
 QString text(const QSqlRecord& row, const QString& column);
 // A column converted from decimal text; throws when it is not a number.

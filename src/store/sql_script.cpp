@@ -1,5 +1,5 @@
 #include "store/sql_script.h"
-#include "platform/errors.h"
+#include "store/error.h"
 #include "store/sql.h"
 #include <QFile>
 

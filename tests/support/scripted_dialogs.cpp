@@ -10,7 +10,7 @@ ScriptedDialogs::~ScriptedDialogs()
     Dialogs::install(nullptr);
 }
 
-void ScriptedDialogs::inform(const QString& text)
+void ScriptedDialogs::showMessage(const QString& text)
 {
     shown.append({text, QString(), Buttons::Ok});
 }

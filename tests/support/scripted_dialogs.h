@@ -15,10 +15,12 @@ public:
     ScriptedDialogs();
     ~ScriptedDialogs() override;
 
-    void inform(const QString& text) override;
     Answer ask(const QString& text, const QString& caption, Buttons buttons) override;
 
     QList<Answer> answers;
     QList<Shown> shown;
     QStringList texts() const;
+
+protected:
+    void showMessage(const QString& text) override;
 };

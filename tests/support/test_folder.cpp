@@ -1,5 +1,5 @@
 #include "support/test_folder.h"
-#include "platform/program_folder.h"
+#include "store/program_folder.h"
 #include "store/sql.h"
 #include "store/sql_script.h"
 #include <QDir>

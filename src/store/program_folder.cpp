@@ -1,4 +1,4 @@
-#include "platform/program_folder.h"
+#include "store/program_folder.h"
 #include <QCoreApplication>
 #include <QDir>
 

@@ -1,0 +1,30 @@
+#pragma once
+#include <QString>
+
+class BankConnection;
+class PageView;
+class QWidget;
+struct PracticeState;
+
+// What the rooms may use of the practice window. They never see the window itself.
+class PracticeHost {
+public:
+    virtual ~PracticeHost() = default;
+
+    virtual PageView& page() = 0;
+    virtual BankConnection& bank() = 0;
+    virtual PracticeState& state() = 0;
+    // The parent of the rooms' windows and message boxes.
+    virtual QWidget* dialogParent() = 0;
+
+    // Shows the given view mode as the toolbar does: tree, marks and first page.
+    virtual void runView(const QString& viewMode) = 0;
+    // Another window of the program has closed and the practice window is active again.
+    virtual void activated() = 0;
+    // The chapter on show, built afresh (its ticks cleared).
+    virtual void renderCurrentChapter() = 0;
+    // The page bar's "显示答案" tool.
+    virtual void showAllAnswers() = 0;
+    // Shows or hides a picture of the toolbar or page bar by its name.
+    virtual void setPictureVisible(const QString& name, bool visible) = 0;
+};

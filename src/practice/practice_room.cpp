@@ -1,0 +1,23 @@
+#include "practice/practice_room.h"
+#include "platform/practice_host.h"
+#include "practice/wrong_bank_window.h"
+#include "store/view_mode.h"
+
+PracticeRoom::PracticeRoom(PracticeHost& host)
+    : host_(host)
+    , wrongBank_(new TForm16(host.dialogParent()))
+{
+}
+
+PracticeRoom::~PracticeRoom() = default;
+
+QVector<RoomAction> PracticeRoom::actions()
+{
+    return {{"NewImage20Click", [this] { NewImage20Click(); }}};
+}
+
+void PracticeRoom::NewImage20Click()
+{
+    wrongBank_->exec();
+    host_.runView(ViewMode::kWrong);
+}
