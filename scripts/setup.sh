@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Kaivora needs to build, run and test. Idempotent.
 set -euo pipefail
-PKGS=(g++ cmake make pkg-config
+PKGS=(g++ cmake make pkg-config ccache
       qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin libqt6sql6-sqlite
       xvfb xauth imagemagick sqlite3
       fonts-wqy-zenhei)
