@@ -4,7 +4,8 @@ set -euo pipefail
 PKGS=(g++ cmake make pkg-config ccache
       qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin libqt6sql6-sqlite
       xvfb xauth imagemagick sqlite3
-      fonts-wqy-zenhei)
+      fonts-wqy-zenhei
+      postgresql unixodbc odbc-postgresql tdsodbc libqt6sql6-odbc)
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

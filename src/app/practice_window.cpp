@@ -1,5 +1,5 @@
 #include "app/practice_window.h"
-#include "app/app_config.h"
+#include "platform/app_config.h"
 #include "app/startup_values.h"
 #include "platform/dialogs.h"
 #include "platform/errors.h"

@@ -1,4 +1,4 @@
-#include "app/app_config.h"
+#include "platform/app_config.h"
 #include "store/program_folder.h"
 #include <QSettings>
 
