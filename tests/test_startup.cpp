@@ -1,10 +1,16 @@
 // Start-up: the bank's subject and count on show, the update address, a missing bank.
 #include "app/practice_window.h"
 #include "app/program.h"
+#include "exam/exam_room.h"
+#include "practice/practice_room.h"
+#include "practice/wrong_bank_window.h"
+#include "selftest/selftest_room.h"
+#include "support/support_room.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_folder.h"
 #include "support/test_main.h"
 #include <QFile>
+#include <QTimer>
 #include <QLabel>
 #include <QScreen>
 
@@ -14,8 +20,9 @@ private slots:
     void titleCountAndUpdateAddress_data();
     void titleCountAndUpdateAddress();
     void windowIsCentredOnA1024By768Box();
-    void unusableBankEndsStartupWithAMessage_data();
-    void unusableBankEndsStartupWithAMessage();
+    void exitStatus_data();
+    void exitStatus();
+    void roomsComeInCreationOrder();
 };
 
 void StartupTest::titleCountAndUpdateAddress_data()
@@ -56,30 +63,67 @@ void StartupTest::windowIsCentredOnA1024By768Box()
     QCOMPARE(window.pos(), QPoint(screen.width() / 2 - 512, screen.height() / 2 - 384));
 }
 
-void StartupTest::unusableBankEndsStartupWithAMessage_data()
+void StartupTest::exitStatus_data()
 {
     QTest::addColumn<QByteArray>("content");
-    QTest::newRow("missing") << QByteArray();
-    QTest::newRow("not a database") << QByteArray("Standard Jet DB");
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("message");
+    QTest::newRow("missing bank") << QByteArray() << "" << 2 << true;
+    QTest::newRow("not a database") << QByteArray("Standard Jet DB") << "" << 2 << true;
+    QTest::newRow("no chapter tree") << QByteArray() << "drop table tree;" << 3 << true;
+    QTest::newRow("usable bank, closed by the candidate") << QByteArray() << "insert into kemu values ('药学', '1');" << 0 << false;
 }
 
-void StartupTest::unusableBankEndsStartupWithAMessage()
+void StartupTest::exitStatus()
 {
     QFETCH(QByteArray, content);
-    TestFolder folder;
-    QFile::remove(folder.bankPath());
-    if (!content.isEmpty()) {
-        QFile file(folder.bankPath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
+    QFETCH(QString, sql);
+    QFETCH(int, status);
+    QFETCH(bool, message);
+    TestFolder folder(sql);
+    const bool bankStays = status != 2 || !content.isEmpty();
+    if (status == 2) {
+        QFile::remove(folder.bankPath());
+        if (!content.isEmpty()) {
+            QFile file(folder.bankPath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
     }
+    const QString ready = folder.path() + "ready";
+    qputenv("KAIVORA_READY_FILE", ready.toUtf8());
     ScriptedDialogs dialogs;
-    const int status = Program::run(*qApp);
-    QVERIFY(status != 0);
-    QCOMPARE(dialogs.shown.size(), 1);
-    QVERIFY(dialogs.shown.first().text.contains(folder.bankPath()));
-    QCOMPARE(QFile(folder.bankPath()).exists(), !content.isEmpty());
-    QCOMPARE(QFileInfo(folder.bankPath()).size(), qint64(content.size()));
+    // A program that comes up is closed as a candidate closes it.
+    QTimer::singleShot(0, [] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == "TForm10")
+                window->close();
+    });
+    QCOMPARE(Program::run(*qApp), status);
+    qunsetenv("KAIVORA_READY_FILE");
+    QCOMPARE(dialogs.shown.size(), message ? 1 : 0);
+    if (status == 2)
+        QVERIFY(dialogs.shown.first().text.contains(folder.bankPath()));
+    QCOMPARE(QFile::exists(folder.bankPath()), bankStays);
+    if (!content.isEmpty())
+        QCOMPARE(QFileInfo(folder.bankPath()).size(), qint64(content.size()));
+    QCOMPARE(QFile::exists(ready), status == 0);
+}
+
+void StartupTest::roomsComeInCreationOrder()
+{
+    TestFolder folder;
+    Program::Windows windows;
+    QVERIFY(windows.form10);
+    QCOMPARE(int(windows.rooms.size()), 4);
+    QVERIFY(dynamic_cast<ExamRoom*>(windows.rooms.at(0).get()));
+    QVERIFY(dynamic_cast<SupportRoom*>(windows.rooms.at(1).get()));
+    QVERIFY(dynamic_cast<PracticeRoom*>(windows.rooms.at(2).get()));
+    QVERIFY(dynamic_cast<SelfTestRoom*>(windows.rooms.at(3).get()));
+    // The wrong-question bank window is the practice window's own and starts hidden.
+    QCOMPARE(windows.practice->wrongBankWindow()->parentWidget(), windows.form10);
+    QVERIFY(!windows.practice->wrongBankWindow()->isVisible());
 }
 
 KAIVORA_TEST_MAIN(StartupTest)

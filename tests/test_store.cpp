@@ -1,5 +1,12 @@
 // The bank file: schema, statements, connections, the demo bank and the synthetic bank.
+#include "app/startup_values.h"
 #include "platform/errors.h"
+#include "platform/page_view.h"
+#include "practice/chapter_page.h"
+#include "practice/chapter_tree.h"
+#include "practice/collection_view.h"
+#include "practice/wrong_bank.h"
+#include "store/view_mode.h"
 #include "store/bank_connection.h"
 #include "store/sql.h"
 #include "store/sql_script.h"
@@ -7,6 +14,8 @@
 #include "support/test_main.h"
 #include "synthetic_bank.h"
 #include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSqlQuery>
@@ -23,6 +32,7 @@ private slots:
     void statementsRunAsTheyStand();
     void missingOrForeignBankIsRefusedAndNotCreated();
     void writerIsNotRefusedWhileAnotherConnectionReads();
+    void rebuildKeepsTheCandidatesMarks();
     void demoBankContent();
     void syntheticBankShape();
 };
@@ -94,28 +104,39 @@ void StoreTest::schemaHasEveryColumn()
 void StoreTest::statementsRunAsTheyStand()
 {
     TestFolder folder(fixture::types() + fixture::node(1, "根", 0, 1) + fixture::node(2, "节", 1, 2) + fixture::node(3, "章", 2, 3)
-                      + fixture::group(1, 3, 3) + fixture::question(1, 1, "题") + fixture::options(1, 1, 5)
+                      + fixture::group(1, 3, 3) + fixture::question(1, 1, "题", "A", "", "1", "1") + fixture::options(1, 1, 5)
                       + "insert into kemu values ('科目', '366'); insert into geshu values ('1');");
-    const QString a34 = QStringLiteral("A3/A4型题：每个案例至少有3个提问，每个提问有4-12个备选答案，其中正确答案有一个或多个。");
-    const QStringList statements{
-        "select * from kemu", "select * from geshu", "select * from tree where code=1", "select * from tree where parentid=1",
-        "select * from tree where (parentid=2) and (scbt='1')", "select * from tree where (parentid=2) and (ct='1')",
-        "select * from tree where id=3", "select * from readtext where treeid=3 order by qtypeid", "select * from qtype where id=3",
-        "select * from question where readtextid=1", "select * from question where (readtextid=1) and (scbt='1')",
-        "select * from question where (readtextid=1) and (ct='1')", "select * from opinion where questionid=1",
-        "select * from question where id=1", "select * from question where scbt='1'", "update tree set scbt=''",
-        "select * from question where ct='1'", "update tree set ct=''", "select * from readtext where id=1 order by qtypeid",
-        "select * from question where ct='1' order by id", "update  question set ct=''where ct1='1'", "update question set ct1=''",
-        "delete from sj", "select * from  sj", "select * from  sj where lx='a3'", "select * from sj",
-        "select * from sj where tjda<>''", "select * from sj where tid='31.2'", "select * from sj where lx='a1'",
-        "delete from fenshu", "select * from fenshu", "select * from fenshu where tx='B型题配伍选择题'",
-        "delete from fenshu where tx='阅读案例多个问题8'", "delete from fenshu  where tx='" + a34 + "'",
-        "delete from fenshu where sts='0'",
-    };
-    for (const QString& statement : statements) {
-        QSqlQuery query(folder.db());
-        QVERIFY2(query.exec(statement), qPrintable(statement));
+    QStringList ran;
+    sql::setStatementLog(&ran);
+    QSqlDatabase db = folder.db();
+    readStartupValues(db);
+    for (const QString& mode : {ViewMode::kAdvanced, ViewMode::kFavourites, ViewMode::kWrong})
+        readChapterTree(db, mode);
+    PageView page;
+    for (const QString& mode : {ViewMode::kAdvanced, ViewMode::kFavourites, ViewMode::kWrong})
+        ChapterPage(db, page, mode).render(3);
+    for (const Collection& collection : {Collection::favourites(), Collection::wrongQuestions()}) {
+        collectionHasQuestions(db, collection);
+        rebuildChapterMarks(db, collection);
     }
+    WrongBank::contents(db);
+    WrongBank::removeChecked(db, {true});
+    sql::setStatementLog(nullptr);
+    ran.removeDuplicates();
+    // The texts the program runs, to the letter.
+    const QStringList expected{
+        "select * from kemu", "select * from geshu", "select * from tree where code=1", "select * from tree where parentid=1",
+        "select * from tree where parentid=2", "select * from tree where (parentid=2) and (scbt='1')",
+        "select * from tree where (parentid=2) and (ct='1')", "select * from tree where id=3",
+        "select * from readtext where treeid=3 order by qtypeid", "select * from qtype where id=3",
+        "select * from question where readtextid=1", "select * from opinion where questionid=1",
+        "select * from question where id=1", "select * from question where (readtextid=1) and (scbt='1')",
+        "select * from question where (readtextid=1) and (ct='1')", "select * from question where scbt='1'",
+        "update tree set scbt=''", "select * from readtext where id=1 order by qtypeid", "update tree set scbt='1' where id=3",
+        "select * from question where ct='1'", "update tree set ct=''", "update tree set ct='1' where id=3",
+        "select * from question where ct='1' order by id", "update question set ct='' where id=1",
+    };
+    QCOMPARE(ran, expected);
 }
 
 void StoreTest::missingOrForeignBankIsRefusedAndNotCreated()
@@ -149,15 +170,60 @@ void StoreTest::writerIsNotRefusedWhileAnotherConnectionReads()
     QCOMPARE(folder.scalar("select scbt from tree where id=2"), QStringLiteral("1"));
 }
 
+namespace {
+// Runs the bank tool as the build runs it; --replace as a developer resets the bank.
+int makeBank(const QString& out, bool replace = false)
+{
+    QStringList args;
+    if (replace)
+        args << "--replace";
+    args << out << QString(KAIVORA_BANK_SOURCES).split('|');
+    return QProcess::execute(KAIVORA_MAKE_BANK, args);
+}
+}
+
+void StoreTest::rebuildKeepsTheCandidatesMarks()
+{
+    QTemporaryDir dir;
+    const QString bank = dir.filePath("med.db");
+    QCOMPARE(makeBank(bank), 0);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "marks");
+        db.setDatabaseName(bank);
+        QVERIFY(db.open());
+        sql::exec(db, "update question set scbt='1', ct='1' where id = (select min(id) from question)");
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("marks");
+    auto marks = [&] {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "count");
+        db.setDatabaseName(bank);
+        db.open();
+        const QString n = sql::select(db, "select count(*) from question where scbt='1' and ct='1'").first().value(0).toString();
+        db.close();
+        return n;
+    };
+    const QString before = marks();
+    QCOMPARE(makeBank(bank), 0);
+    QCOMPARE(marks(), before);
+    QSqlDatabase::removeDatabase("count");
+    QCOMPARE(makeBank(bank, true), 0);
+    QCOMPARE(marks(), QStringLiteral("0"));
+    QSqlDatabase::removeDatabase("count");
+    QVERIFY(before != QStringLiteral("0"));
+}
+
 void StoreTest::demoBankContent()
 {
+    QTemporaryDir dir;
+    QCOMPARE(makeBank(dir.filePath("med.db")), 0);
     QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "demo");
-    db.setDatabaseName(KAIVORA_PROGRAM_DIR "/Data/med.db");
+    db.setDatabaseName(dir.filePath("med.db"));
     db.setConnectOptions("QSQLITE_OPEN_READONLY");
     QVERIFY(db.open());
     auto one = [&](const QString& statement) { return sql::select(db, statement).first().value(0).toString(); };
     QVERIFY(one("select count(*) from question").toInt() >= 150);
-    QCOMPARE(one("select kemugeshu from geshu"), one("select count(*) from question"));
+    QCOMPARE(one("select kemugeshu from geshu"), QStringLiteral("323"));
     QVERIFY(one("select ID from kemu").contains("主管药师"));
     QCOMPARE(one("select count(*) from ts"), QStringLiteral("4"));
     QCOMPARE(one("select count(*) from qtype where id between 3 and 11 and code = id - 2"), QStringLiteral("9"));

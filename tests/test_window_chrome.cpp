@@ -1,6 +1,7 @@
 // The practice window's frame: maximize and restore, dragging, pictures, the exit question.
 #include "app/picture_button.h"
 #include "app/practice_window.h"
+#include "platform/room.h"
 #include "store/bank_connection.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_folder.h"
@@ -40,8 +41,14 @@ private slots:
     void pictureForEachButtonAndEvent_data();
     void pictureForEachButtonAndEvent();
     void missingPictureKeepsThePictureOnShow();
-    void exitQuestionCancelKeepsRunning();
-    void exitQuestionOkEndsTheProgram();
+    void roomPicturesStartTheirHandlers_data();
+    void roomPicturesStartTheirHandlers();
+    void plugRefusesUnknownOrTwiceServedHandlers();
+    void exitQuestion_data();
+    void exitQuestion();
+    void minimizePicture();
+    void onlyStripAndFrameDrag_data();
+    void onlyStripAndFrameDrag();
 
 private:
     std::unique_ptr<TestFolder> folder_;
@@ -179,46 +186,134 @@ void WindowChromeTest::missingPictureKeepsThePictureOnShow()
     QCOMPARE(target->shownPicture(), QStringLiteral("/tp/wdsc-3.jpg"));
 }
 
-void WindowChromeTest::exitQuestionCancelKeepsRunning()
+namespace {
+// A room that serves the given handlers by writing their names down.
+class RecordingRoom : public Room {
+public:
+    explicit RecordingRoom(QStringList handlers) : handlers_(std::move(handlers)) {}
+    QVector<RoomAction> actions() override
+    {
+        QVector<RoomAction> served;
+        for (const QString& handler : handlers_) {
+            names_.append(handler.toLatin1());
+            served.append({names_.last().constData(), [this, handler] { started.append(handler); }});
+        }
+        return served;
+    }
+    QStringList started;
+
+private:
+    QStringList handlers_;
+    QList<QByteArray> names_;
+};
+}
+
+void WindowChromeTest::roomPicturesStartTheirHandlers_data()
 {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("handler");
+    const QList<QPair<QString, QString>> table{
+        {"rjdh", "rjdhClick"},           {"NewImage6", "NewImage6Click"}, {"NewImage20", "NewImage20Click"},
+        {"NewImage4", "NewImage4Click"}, {"NewImage2", "NewImage2Click"}, {"rjsj", "rjsjClick"},
+        {"zxkf", "zxkfClick"},           {"zxsc", "zxscClick"},           {"sybz", "sybzClick"},
+        {"NewImage11", "NewImage11Click"}, {"NewImage12", "BitBtn1Click"},
+    };
+    for (const auto& [name, handler] : table)
+        QTest::newRow(qPrintable(name)) << name << handler;
+}
+
+void WindowChromeTest::roomPicturesStartTheirHandlers()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, handler);
+    TForm10 window;
+    RecordingRoom room({"rjdhClick", "NewImage6Click", "NewImage20Click", "NewImage4Click", "NewImage2Click", "rjsjClick",
+                        "zxkfClick", "zxscClick", "sybzClick", "NewImage11Click", "BitBtn1Click"});
+    window.plug(room);
+    QTest::mouseClick(picture(window, name), Qt::LeftButton);
+    QCOMPARE(room.started, QStringList{handler});
+}
+
+void WindowChromeTest::plugRefusesUnknownOrTwiceServedHandlers()
+{
+    TForm10 window;
+    RecordingRoom unknown({"NoSuchClick"});
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, window.plug(unknown));
+    // The practice window serves its page tools itself.
+    RecordingRoom twice({"NewImage10Click"});
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, window.plug(twice));
+}
+
+void WindowChromeTest::exitQuestion_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("cancel keeps running") << int(Dialogs::Answer::Cancel) << false;
+    QTest::newRow("ok ends the program") << int(Dialogs::Answer::Ok) << true;
+}
+
+void WindowChromeTest::exitQuestion()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, ends);
     TForm10 window;
     window.show();
     ScriptedDialogs dialogs;
-    dialogs.answers = {Dialogs::Answer::Cancel};
-    bool stillRunning = false;
-    QTimer::singleShot(0, &window, [&] { window.tcxtClick(); });
-    QTimer::singleShot(300, &window, [&] {
-        stillRunning = true;
+    dialogs.answers = {Dialogs::Answer(answer)};
+    bool timedOut = false;
+    QTimer::singleShot(0, &window, [&] { QTest::mouseClick(picture(window, "NewImage7"), Qt::LeftButton); });
+    // Only the program's own quit ends this loop early.
+    QTimer::singleShot(1500, &window, [&] {
+        timedOut = true;
         QCoreApplication::exit(0);
     });
     QCoreApplication::exec();
-    QVERIFY(stillRunning);
-    // Ending the program would have closed the window.
-    QVERIFY(window.isVisible());
+    QCOMPARE(timedOut, !ends);
+    QCOMPARE(window.isVisible(), !ends);
+    QCOMPARE(window.connection().isOpen(), false);
     QCOMPARE(dialogs.shown.size(), 1);
     QCOMPARE(dialogs.shown.first().text, QStringLiteral("确定退出系统？"));
     QCOMPARE(dialogs.shown.first().caption, QStringLiteral("提示"));
     QVERIFY(dialogs.shown.first().buttons == Dialogs::Buttons::OkCancel);
 }
 
-void WindowChromeTest::exitQuestionOkEndsTheProgram()
+void WindowChromeTest::minimizePicture()
 {
     TForm10 window;
     window.show();
-    ScriptedDialogs dialogs;
-    dialogs.answers = {Dialogs::Answer::Ok};
-    bool timedOut = false;
-    QTimer::singleShot(0, &window, [&] { window.tcxtClick(); });
-    QTimer guard;
-    guard.setSingleShot(true);
-    connect(&guard, &QTimer::timeout, [&] {
-        timedOut = true;
-        QCoreApplication::quit();
-    });
-    guard.start(5000);
-    QCoreApplication::exec();
-    QVERIFY(!timedOut);
-    QVERIFY(!window.connection().isOpen());
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(picture(window, "NewImage9"), Qt::LeftButton);
+    QTRY_VERIFY(window.isMinimized());
+}
+
+void WindowChromeTest::onlyStripAndFrameDrag_data()
+{
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<bool>("moves");
+    QTest::newRow("title strip") << "Panel5" << QPoint(300, 10) << true;
+    QTest::newRow("bare frame") << "TForm10" << QPoint(1, 200) << true;
+    QTest::newRow("page bar") << "Panel7" << QPoint(400, 10) << false;
+    QTest::newRow("toolbar filler") << "Panel8" << QPoint(20, 20) << false;
+    QTest::newRow("tree header") << "Panel6" << QPoint(10, 10) << false;
+    QTest::newRow("status bar") << "StatusBar1" << QPoint(600, 8) << false;
+}
+
+void WindowChromeTest::onlyStripAndFrameDrag()
+{
+    QFETCH(QString, widget);
+    QFETCH(QPoint, at);
+    QFETCH(bool, moves);
+    TForm10 window;
+    window.show();
+    QWidget* target = widget == "TForm10" ? &window : window.findChild<QWidget*>(widget);
+    QVERIFY(target);
+    const QPoint start = window.pos();
+    // Real presses: what the target leaves unhandled travels up to the window.
+    QTest::mousePress(target, Qt::LeftButton, {}, at);
+    QTest::mouseMove(target, at + QPoint(40, 20));
+    QTest::mouseRelease(target, Qt::LeftButton, {}, at + QPoint(40, 20));
+    QCOMPARE(window.pos() != start, moves);
 }
 
 KAIVORA_TEST_MAIN(WindowChromeTest)

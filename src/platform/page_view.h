@@ -58,7 +58,6 @@ public:
     void setBodyFontSize(int pixels);
     // Text zoom level 0 to 4; 2 is the normal size.
     void setTextZoom(int level);
-    int textZoom() const { return zoom_; }
 
     void setNavigationHook(NavigationHook hook);
 

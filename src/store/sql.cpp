@@ -12,8 +12,16 @@ namespace {
     throw KaivoraError(error.text().isEmpty() ? statement : error.text());
 }
 
+QStringList*& statementLog()
+{
+    static QStringList* log = nullptr;
+    return log;
+}
+
 void run(QSqlQuery& query, const QString& statement, const QVariantList* values)
 {
+    if (statementLog())
+        statementLog()->append(statement);
     bool ok = false;
     if (values) {
         ok = query.prepare(statement);
@@ -43,6 +51,11 @@ void execute(const QSqlDatabase& db, const QString& statement, const QVariantLis
     QSqlQuery query(db);
     run(query, statement, values);
 }
+}
+
+void setStatementLog(QStringList* log)
+{
+    statementLog() = log;
 }
 
 QList<QSqlRecord> select(const QSqlDatabase& db, const QString& statement)

@@ -3,6 +3,7 @@
 #include <QSqlDatabase>
 #include <QSqlRecord>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 
 // The statements are plain text; these run them and read their columns.
@@ -14,6 +15,9 @@ void exec(const QSqlDatabase& db, const QString& statement);
 // comes from outside the program (typed text, ids from page links, file names).
 QList<QSqlRecord> select(const QSqlDatabase& db, const QString& statement, const QVariantList& values);
 void exec(const QSqlDatabase& db, const QString& statement, const QVariantList& values);
+// While set, every statement run through this namespace is appended to the log, for tests.
+void setStatementLog(QStringList* log);
+
 // A column as text; null reads as empty.
 QString text(const QSqlRecord& row, const QString& column);
 // A column converted from decimal text; throws when it is not a number.
