@@ -7,6 +7,8 @@
 #include "support/test_folder.h"
 #include "support/test_main.h"
 #include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 #include <QTreeWidget>
 
 namespace {
@@ -59,6 +61,7 @@ private slots:
     void blankPictureAndDropDownSizes();
     void favouritesViewDropsEmptyGroups();
     void clickDuringABuildIsNotServedInside();
+    void emptyChapterWaitsForTheShell();
 };
 
 void ChapterPageTest::exactFragmentsOfEachKind_data()
@@ -204,6 +207,27 @@ void ChapterPageTest::clickDuringABuildIsNotServedInside()
     QVERIFY(!page.contains("第一章的题"));
     QCOMPARE(window.page().evaluate("document.querySelectorAll('hr').length").toInt(), 1);
     QVERIFY(window.pageReady());
+}
+
+void ChapterPageTest::emptyChapterWaitsForTheShell()
+{
+    // A chapter without groups appends nothing; its page is still the freshly loaded shell.
+    TestFolder folder(chapterBank(QString()));
+    ScriptedDialogs dialogs;
+    TForm10 window;
+    window.FormShow();
+    QTreeWidget* tree = window.findChild<QTreeWidget*>("TreeView1");
+    tree->setCurrentItem(tree->topLevelItem(0)->child(0)->child(0));
+    QWebEnginePage* engine = static_cast<QWebEngineView*>(window.page().widget())->page();
+    int loadsWhenBuilt = -1;
+    int loads = 0;
+    connect(engine, &QWebEnginePage::loadFinished, &window, [&] { ++loads; });
+    connect(&window, &TForm10::pageBuilt, &window, [&] { loadsWhenBuilt = loads; });
+    window.TreeView1Click();
+    // The page is ready, and command links served, only once the shell is in.
+    QCOMPARE(loadsWhenBuilt, 1);
+    QVERIFY(window.pageReady());
+    QVERIFY(engine->url().toString().endsWith("ty.html"));
 }
 
 KAIVORA_TEST_MAIN(ChapterPageTest)

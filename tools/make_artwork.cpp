@@ -1,6 +1,10 @@
 // make_artwork <outdir>: draws the button and background pictures of the
 // main window into <outdir>/tp/. Run at build time; needs only Qt6::Gui.
 
+#include "app/picture_table.h"
+#include <cstring>
+#include <map>
+#include <string>
 #include <QDir>
 #include <QFont>
 #include <QFontDatabase>
@@ -888,62 +892,46 @@ int main(int argc, char **argv)
         return status;
     PictureTool::ensureFont("make_artwork");
 
-    struct Tool {
-        const char *prefix;
-        const char *caption;
-        Draw icon;
+    // Every picture button of the practice window comes from the one picture table;
+    // only the drawing of its icon is this tool's own.
+    const std::map<std::string, Draw> icons{
+        {"kstk", iconBooks},      {"wdsc", iconStar},       {"rjdh", iconDialogue},
+        {"mnkc", iconExamPaper},  {"cttk", iconWrongBook},  {"sjbf", iconDisk},
+        {"sjhy", iconRestore},    {"rjsj", iconUpgrade},    {"zxkf", iconHeadset},
+        {"zxsc", iconCart},       {"sybz", iconHelp},
+        {"xsda", [](QPainter &p) { smallEye(p, false); }},
+        {"ycda", [](QPainter &p) { smallEye(p, true); }},
+        {"cxdt", smallRedo},      {"tjsj", smallSubmit},
+        {"da", [](QPainter &p) { smallZoom(p, true); }},
+        {"xiao", [](QPainter &p) { smallZoom(p, false); }},
+        {"qpxs", smallFullScreen}, {"ckxs", smallExit},
     };
-    const Tool tools[] = {
-        {"kstk", "考试题库", iconBooks},     {"wdsc", "我的收藏", iconStar},
-        {"rjdh", "人机对话", iconDialogue},  {"mnkc", "模拟考场", iconExamPaper},
-        {"cttk", "错题题库", iconWrongBook}, {"sjbf", "数据备份", iconDisk},
-        {"sjhy", "数据还原", iconRestore},   {"rjsj", "软件升级", iconUpgrade},
-        {"zxkf", "在线客服", iconHeadset},   {"zxsc", "在线商城", iconCart},
-        {"sybz", "使用帮助", iconHelp},
-    };
+    const std::map<std::string, Glyph> glyphs{
+        {"MinBtn", Glyph::Min}, {"MaxBtn", Glyph::Max}, {"resBtn", Glyph::Restore}, {"CloseBtn", Glyph::Close}};
     const State states[] = {Normal, Hover, Pressed};
-    for (int i = 0; i < int(std::size(tools)); ++i) {
-        const Tool &t = tools[i];
-        const int w = (i == 0) ? 63 : 58;
+    for (const PictureTable::Entry &entry : PictureTable::kEntries) {
+        const auto files = PictureTable::files(entry);
+        const QString caption = QString::fromUtf8(entry.caption);
         for (int k = 0; k < 3; ++k) {
-            // The program asks for the first button's hover and pressed
-            // pictures in upper case.
-            QString prefix = QString::fromLatin1(t.prefix);
-            if (i == 0 && k > 0)
-                prefix = prefix.toUpper();
-            save(toolbarButton(w, QString::fromUtf8(t.caption), t.icon, states[k]),
-                 QStringLiteral("%1-%2.jpg").arg(prefix).arg(k + 1));
+            // A state that shows another state's file has no picture of its own.
+            if (k > 0 && files[k] == files[0])
+                continue;
+            const QString name = QString::fromStdString(files[k]).mid(int(std::strlen("/tp/")));
+            QImage picture;
+            switch (entry.bar) {
+            case PictureTable::Bar::Title:
+                picture = titleButton(glyphs.at(entry.stem), states[k]);
+                break;
+            case PictureTable::Bar::Toolbar:
+                picture = toolbarButton(entry.width, caption, icons.at(entry.stem), states[k]);
+                break;
+            case PictureTable::Bar::PageBar:
+                picture = pageButton(entry.width, caption, icons.at(entry.stem), states[k]);
+                break;
+            }
+            save(picture, name);
         }
     }
-
-    const struct {
-        const char *name;
-        Glyph glyph;
-    } titles[] = {{"MinBtn", Glyph::Min}, {"MaxBtn", Glyph::Max}, {"resBtn", Glyph::Restore}, {"CloseBtn", Glyph::Close}};
-    for (const auto &t : titles)
-        for (int k = 0; k < 3; ++k)
-            save(titleButton(t.glyph, states[k]), QStringLiteral("%1-%2.bmp").arg(QLatin1String(t.name)).arg(k + 1));
-
-    struct PageBtn {
-        const char *prefix;
-        const char *caption;
-        int width;
-        Draw icon;
-    };
-    const PageBtn pages[] = {
-        {"xsda", "显示答案", 95, [](QPainter &p) { smallEye(p, false); }},
-        {"ycda", "隐藏答案", 95, [](QPainter &p) { smallEye(p, true); }},
-        {"cxdt", "重新答题", 95, smallRedo},
-        {"tjsj", "提交试卷", 95, smallSubmit},
-        {"da", "放大", 76, [](QPainter &p) { smallZoom(p, true); }},
-        {"xiao", "缩小", 76, [](QPainter &p) { smallZoom(p, false); }},
-        {"qpxs", "全屏", 76, smallFullScreen},
-        {"ckxs", "退出", 76, smallExit},
-    };
-    for (const PageBtn &b : pages)
-        for (int k = 0; k < 3; ++k)
-            save(pageButton(b.width, QString::fromUtf8(b.caption), b.icon, states[k]),
-                 QStringLiteral("%1-%2.bmp").arg(QLatin1String(b.prefix)).arg(k + 1));
 
     save(titleBackground(), QStringLiteral("title-bg.jpg"));
     save(toolbarBackground(), QStringLiteral("toolbar-bg.jpg"));
