@@ -2,7 +2,7 @@
 # Installs the Debian packages Kaivora needs to build, run and test. Idempotent.
 set -euo pipefail
 PKGS=(g++ cmake make pkg-config ccache
-      qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin libqt6sql6-sqlite
+      qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin libqt6sql6-sqlite libsqlite3-dev
       xvfb xauth imagemagick sqlite3
       fonts-wqy-zenhei
       postgresql unixodbc odbc-postgresql tdsodbc libqt6sql6-odbc)

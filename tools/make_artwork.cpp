@@ -882,6 +882,43 @@ QImage logo()
     return img;
 }
 
+// Background of the backup and restore windows: the field's label on the left, a
+// shield with the bank's disk, and the note on when to back up and restore.
+QImage backupBackground()
+{
+    const int w = 401, h = 200;
+    QImage img = newImage(w, h);
+    QPainter p(&img);
+    setHints(p);
+    QLinearGradient g(0, 0, 0, h);
+    g.setColorAt(0.0, QColor(250, 253, 253));
+    g.setColorAt(1.0, QColor(224, 241, 243));
+    p.fillRect(img.rect(), g);
+    p.fillRect(QRect(0, 0, w, 3), kTeal);
+
+    p.setPen(QColor(0, 70, 76));
+    p.setFont(uiFont(13, true));
+    p.drawText(QRectF(8, 33, 82, 21), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("数据备份文件"));
+
+    // Note panel under the field.
+    const QRectF panel(16, 72, w - 32, 90);
+    p.setPen(QPen(QColor(160, 206, 211), 1));
+    p.setBrush(QColor(255, 255, 255, 200));
+    p.drawRoundedRect(panel, 5, 5);
+    const QPointF badge(panel.left() + 30, panel.center().y());
+    p.setPen(Qt::NoPen);
+    p.setBrush(kTeal);
+    p.drawEllipse(badge, 21, 21);
+    drawWithShadow(p, badge - QPointF(16, 16), 32, iconDisk, QColor(0, 60, 66, 90));
+    p.setPen(QColor(60, 78, 80));
+    p.setFont(uiFont(12, false));
+    p.drawText(panel.adjusted(56, 10, -12, -10), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+               QStringLiteral("提示：重装操作系统或重装本软件之前，请先备份数据；"
+                              "重装完成后，再用“数据还原”恢复备份，"
+                              "您的答题记录、收藏和错题等重要数据就不会丢失。"));
+    return img;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -939,6 +976,7 @@ int main(int argc, char **argv)
     save(pageBarBackground(), QStringLiteral("pagebar-bg.jpg"));
     save(treeHeadBackground(), QStringLiteral("treehead-bg.jpg"));
     save(nodeIcon(), QStringLiteral("node.bmp"));
+    save(backupBackground(), QStringLiteral("sjbf-bg.jpg"));
 
     return gFailures ? 1 : 0;
 }

@@ -147,9 +147,14 @@ void TForm10::activated()
 {
     // Runs from the event loop, once the closing window is gone; while a modal
     // window of the program is still up, the practice window is not active yet.
+    // A window and its last message closing together make one activation.
+    if (activationQueued_)
+        return;
+    activationQueued_ = true;
     QMetaObject::invokeMethod(
         this,
         [this] {
+            activationQueued_ = false;
             if (isVisible() && !QApplication::activeModalWidget())
                 FormActivate();
         },

@@ -142,4 +142,5 @@ private:
     int layoutMarker_ = 0;
     int pagesBuilt_ = 0;
     bool clickPending_ = false;
+    bool activationQueued_ = false;
 };

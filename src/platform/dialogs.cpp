@@ -1,6 +1,9 @@
 #include "platform/dialogs.h"
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 namespace {
 Dialogs*& installed()
@@ -24,6 +27,35 @@ QWidget* owner()
 {
     return QApplication::activeWindow();
 }
+
+// "label|pattern" pairs become entries that show the label alone and list by the
+// pattern: "All files (*.mdb.bak)|*.*" lists every file under "All files (*.mdb.bak)".
+QStringList nameFilters(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString pattern = parts.at(i + 1);
+        pattern.replace(QStringLiteral("*.*"), QStringLiteral("*")).replace(QLatin1Char(';'), QLatin1Char(' '));
+        entries.append(parts.at(i) + QStringLiteral(" (") + pattern + QLatin1Char(')'));
+    }
+    return entries;
+}
+
+QString runFileDialog(QFileDialog::AcceptMode mode, const QString& proposedName, const QString& filter)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QFileDialog dialog(owner(), QString(), QDir(folder).filePath(proposedName));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The labels carry their own pattern text; the dialog must not add the real one again.
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails
+                      | QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilters(nameFilters(filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
 }
 
 Dialogs& Dialogs::instance()
@@ -37,9 +69,9 @@ void Dialogs::install(Dialogs* dialogs)
     installed() = dialogs;
 }
 
-void Dialogs::inform(const QString& text)
+void Dialogs::inform(const QString& text, const QString& caption)
 {
-    showMessage(text);
+    showMessage(text, caption);
     if (listener().run)
         listener().run();
 }
@@ -51,9 +83,10 @@ void Dialogs::setInformClosedListener(QObject* owner, std::function<void()> run)
     listener() = {run ? owner : nullptr, std::move(run)};
 }
 
-void QtDialogs::showMessage(const QString& text)
+void QtDialogs::showMessage(const QString& text, const QString& caption)
 {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, owner());
+    QMessageBox box(QMessageBox::NoIcon, caption.isEmpty() ? QApplication::applicationDisplayName() : caption, text,
+                    QMessageBox::Ok, owner());
     box.exec();
 }
 
@@ -71,4 +104,14 @@ Dialogs::Answer QtDialogs::ask(const QString& text, const QString& caption, Butt
     case QMessageBox::No: return Answer::No;
     default: return Answer::Cancel;
     }
+}
+
+QString QtDialogs::saveFileName(const QString& proposedName, const QString& filter)
+{
+    return runFileDialog(QFileDialog::AcceptSave, proposedName, filter);
+}
+
+QString QtDialogs::openFileName(const QString& filter)
+{
+    return runFileDialog(QFileDialog::AcceptOpen, QString(), filter);
 }

@@ -12,10 +12,16 @@ public:
     enum class Answer { Ok, Cancel, Yes, No };
 
     virtual ~Dialogs() = default;
-    // A plain message with the program's title as caption. Once it is closed, the
-    // listener hears that a window of the program has closed; a question does not count.
-    void inform(const QString& text);
+    // A plain message, captioned with the program's title unless a caption is given.
+    // Once it is closed, the listener hears that a window of the program has closed;
+    // a question does not count.
+    void inform(const QString& text, const QString& caption = QString());
     virtual Answer ask(const QString& text, const QString& caption, Buttons buttons) = 0;
+
+    // File dialogs. The filter is written "label|pattern|label|pattern"; a cancelled
+    // dialog answers an empty name. No extension is ever added to the chosen name.
+    virtual QString saveFileName(const QString& proposedName, const QString& filter) = 0;
+    virtual QString openFileName(const QString& filter) = 0;
 
     // One listener at a time; a null function removes the owner's listener.
     static void setInformClosedListener(QObject* owner, std::function<void()> listener);
@@ -25,13 +31,15 @@ public:
     static void install(Dialogs* dialogs);
 
 protected:
-    virtual void showMessage(const QString& text) = 0;
+    virtual void showMessage(const QString& text, const QString& caption) = 0;
 };
 
 class QtDialogs : public Dialogs {
 public:
     Answer ask(const QString& text, const QString& caption, Buttons buttons) override;
+    QString saveFileName(const QString& proposedName, const QString& filter) override;
+    QString openFileName(const QString& filter) override;
 
 protected:
-    void showMessage(const QString& text) override;
+    void showMessage(const QString& text, const QString& caption) override;
 };

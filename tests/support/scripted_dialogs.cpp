@@ -10,9 +10,21 @@ ScriptedDialogs::~ScriptedDialogs()
     Dialogs::install(nullptr);
 }
 
-void ScriptedDialogs::showMessage(const QString& text)
+void ScriptedDialogs::showMessage(const QString& text, const QString& caption)
 {
-    shown.append({text, QString(), Buttons::Ok});
+    shown.append({text, caption, Buttons::Ok});
+}
+
+QString ScriptedDialogs::saveFileName(const QString& proposedName, const QString& filter)
+{
+    fileDialogs.append({true, proposedName, filter});
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+}
+
+QString ScriptedDialogs::openFileName(const QString& filter)
+{
+    fileDialogs.append({false, QString(), filter});
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
 }
 
 Dialogs::Answer ScriptedDialogs::ask(const QString& text, const QString& caption, Buttons buttons)

@@ -4,6 +4,8 @@
 #include <QStringList>
 
 // Records every message and answers questions from a queue (Ok when it runs dry).
+// File dialogs answer from their own queue (cancelled when it runs dry) and record
+// what they were opened with.
 class ScriptedDialogs : public Dialogs {
 public:
     struct Shown {
@@ -15,12 +17,23 @@ public:
     ScriptedDialogs();
     ~ScriptedDialogs() override;
 
+    struct FileDialog {
+        bool save;
+        QString proposedName;
+        QString filter;
+    };
+
     Answer ask(const QString& text, const QString& caption, Buttons buttons) override;
+    QString saveFileName(const QString& proposedName, const QString& filter) override;
+    QString openFileName(const QString& filter) override;
 
     QList<Answer> answers;
     QList<Shown> shown;
     QStringList texts() const;
+    // Chosen names in order; an empty name is a cancelled dialog.
+    QStringList fileAnswers;
+    QList<FileDialog> fileDialogs;
 
 protected:
-    void showMessage(const QString& text) override;
+    void showMessage(const QString& text, const QString& caption) override;
 };
