@@ -60,7 +60,8 @@ TForm4::TForm4(PracticeHost& host, QWidget* parent)
     auto* centre = new QVBoxLayout;
     centre->setContentsMargins(0, 0, 0, 0);
     centre->setSpacing(0);
-    page_ = new PageView(this);
+    // The page view and its widget share one parent, so that the view goes last.
+    page_ = new PageView(body);
     page_->widget()->setObjectName(QStringLiteral("WebBrowser1"));
     centre->addWidget(page_->widget(), 1);
     centre->addWidget(buildBottomStrip());
