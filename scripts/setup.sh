@@ -6,6 +6,8 @@ PKGS=(g++ cmake make pkg-config ccache
       xvfb xauth imagemagick sqlite3
       fonts-wqy-zenhei
       postgresql unixodbc odbc-postgresql tdsodbc libqt6sql6-odbc)
+# The study record's chart; its PDF report is read back as text by the tests.
+PKGS+=(qt6-charts-dev poppler-utils)
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of the running program under Xvfb, driven by xdotool: the normal window,
 # a hovered toolbar button, the favourites view, the wrong-question bank window,
-# the wrong-question view and the maximized window. Uses a copy of the program folder
+# the wrong-question view, the study record and the maximized window. Uses a copy of the program folder
 # with a few marks set, so the demo bank itself stays untouched.
 # usage: scripts/tour.sh OUTDIR   (after ./run.sh or ./test.sh has built the program)
 set -euo pipefail
@@ -14,6 +14,7 @@ copy=$(mktemp -d /tmp/kaivora-tour.XXXXXX)
 cp -r build/kaivora/. "$copy"
 sqlite3 "$copy/Data/med.db" "update question set scbt='1' where id in (3, 5, 9, 40, 512, 520);
                              update question set ct='1' where id in (2, 4, 7, 11, 15, 501, 530, 540);"
+build/tools/add_record "$copy/Data/med.db" 8 24 >/dev/null
 
 display=120
 while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
@@ -39,5 +40,9 @@ xdotool mousemove $((left + 3 + 63 + 58 * 3 + 29)) "$toolbar" click 1
 shot 2 wrong-bank-window
 xdotool key Escape
 shot 3 wrong-view
+# "学习记录" on the page bar: page area left + 368 + half its width.
+xdotool mousemove $((left + 3 + 258 + 368 + 43)) $((top + 3 + 25 + 64 + 3 + 12)) click 1
+shot 2 study-record
+xdotool key Escape
 xdotool mousemove 500 $((top + 13)) click --repeat 2 --delay 80 1
 shot 2 maximized

@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "exam/exam_room.h"
 #include "practice/practice_room.h"
+#include "record/record_room.h"
 #include "practice/wrong_bank_window.h"
 #include "selftest/selftest_room.h"
 #include "support/support_room.h"
@@ -116,11 +117,12 @@ void StartupTest::roomsComeInCreationOrder()
     TestFolder folder;
     Program::Windows windows;
     QVERIFY(windows.form10);
-    QCOMPARE(int(windows.rooms.size()), 4);
+    QCOMPARE(int(windows.rooms.size()), 5);
     QVERIFY(dynamic_cast<ExamRoom*>(windows.rooms.at(0).get()));
     QVERIFY(dynamic_cast<SupportRoom*>(windows.rooms.at(1).get()));
     QVERIFY(dynamic_cast<PracticeRoom*>(windows.rooms.at(2).get()));
     QVERIFY(dynamic_cast<SelfTestRoom*>(windows.rooms.at(3).get()));
+    QVERIFY(dynamic_cast<RecordRoom*>(windows.rooms.at(4).get()));
     // The wrong-question bank window is the practice window's own and starts hidden.
     QCOMPARE(windows.practice->wrongBankWindow()->parentWidget(), windows.form10);
     QVERIFY(!windows.practice->wrongBankWindow()->isVisible());

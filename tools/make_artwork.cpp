@@ -680,6 +680,20 @@ void smallExit(QPainter &p)
     arrowHead(p, QPointF(12, 7), QPointF(1, 0), 5.5, 3.4, kWhite);
 }
 
+void smallTrend(QPainter &p)
+{
+    p.setPen(roundPen(kWhite, 1.4));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(QPolygonF() << QPointF(1, 0.8) << QPointF(1, 13) << QPointF(13.2, 13));
+    p.setPen(roundPen(kWhite, 1.7));
+    const QPolygonF line = QPolygonF() << QPointF(3.4, 9.8) << QPointF(6.2, 6.4) << QPointF(8.6, 8.4) << QPointF(12.4, 2.6);
+    p.drawPolyline(line);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kWhite);
+    for (const QPointF &at : line)
+        p.drawEllipse(at, 1.5, 1.5);
+}
+
 QImage pageButton(int w, const QString &caption, const Draw &icon, State s)
 {
     const int h = 25;
@@ -942,6 +956,7 @@ int main(int argc, char **argv)
         {"da", [](QPainter &p) { smallZoom(p, true); }},
         {"xiao", [](QPainter &p) { smallZoom(p, false); }},
         {"qpxs", smallFullScreen}, {"ckxs", smallExit},
+        {"xxjl", smallTrend},
     };
     const std::map<std::string, Glyph> glyphs{
         {"MinBtn", Glyph::Min}, {"MaxBtn", Glyph::Max}, {"resBtn", Glyph::Restore}, {"CloseBtn", Glyph::Close}};

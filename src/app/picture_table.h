@@ -46,6 +46,9 @@ inline constexpr Entry kEntries[] = {
     {Bar::PageBar, "NewImage15", "xiao", "缩小", 561, 76, true, "SpeedButton3Click"},
     {Bar::PageBar, "NewImage17", "qpxs", "全屏", 648, 76, true, "NewImage17Click"},
     {Bar::PageBar, "NewImage18", "ckxs", "退出", 649, 76, false, "NewImage18Click"},
+    // The study record sits in the free gap before the font tools; the bar's right
+    // end, which only a maximized window widens, is left to the search field.
+    {Bar::PageBar, "NewImage21", "xxjl", "学习记录", 368, 86, true, "NewImage21Click"},
 };
 
 struct Geometry {

@@ -163,6 +163,13 @@ void TForm10::activated()
 
 void TForm10::gjstClick()
 {
+    enterExerciseView();
+    FormActivate();
+    tree_->expandAll();
+}
+
+void TForm10::enterExerciseView()
+{
     state_.skipNextActivation = false;
     setPictureVisible(QStringLiteral("NewImage16"), false);
     for (const char* name : {"NewImage10", "NewImage11", "NewImage12"})
@@ -170,8 +177,24 @@ void TForm10::gjstClick()
     treePanel_->show();
     setViewMode(ViewMode::kExercise);
     FormShow();
-    FormActivate();
-    tree_->expandAll();
+}
+
+void TForm10::openChapter(int chapterId)
+{
+    if (!ViewMode::markColumn(state_.viewMode).isEmpty()) {
+        enterExerciseView();
+        tree_->expandAll();
+    }
+    const int index = chapterId > 0 ? int(state_.nodeIds.indexOf(chapterId)) : -1;
+    QTreeWidgetItem* item = nullptr;
+    for (QTreeWidgetItemIterator it(tree_); *it && !item; ++it)
+        if (index >= 0 && (*it)->data(0, kIndexRole).toInt() == index)
+            item = *it;
+    if (!item)
+        throw KaivoraError(QStringLiteral("题库中没有这个章节了。"));
+    tree_->setCurrentItem(item);
+    tree_->scrollToItem(item);
+    TreeView1Click();
 }
 
 void TForm10::setViewMode(const QString& mode)

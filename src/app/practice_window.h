@@ -65,6 +65,7 @@ public:
     void renderCurrentChapter() override;
     void showAllAnswers() override { NewImage10Click(); }
     void setPictureVisible(const QString& name, bool visible) override;
+    void openChapter(int chapterId) override;
 
     const QString& viewMode() const { return state_.viewMode; }
     const QVector<int>& nodeIds() const { return state_.nodeIds; }
@@ -109,6 +110,7 @@ private:
     void collapseOtherBranches(QTreeWidgetItem* current, QTreeWidgetItem* previous);
     void renderItem(QTreeWidgetItem* item);
     void setViewMode(const QString& mode);
+    void enterExerciseView();
     void resetAnswerTools();
     void showCollection(const Collection& collection);
     void applyFontStep(const PageTools::FontStep& step);

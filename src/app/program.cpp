@@ -4,6 +4,7 @@
 #include "platform/errors.h"
 #include "exam/exam_room.h"
 #include "practice/practice_room.h"
+#include "record/record_room.h"
 #include "selftest/selftest_room.h"
 #include "support/support_room.h"
 #include "store/bank_connection.h"
@@ -31,6 +32,7 @@ Windows::Windows()
     practice = practiceRoom.get();
     rooms.push_back(std::move(practiceRoom));
     rooms.push_back(std::make_unique<SelfTestRoom>(*form10));
+    rooms.push_back(std::make_unique<RecordRoom>(*form10));
     for (const auto& room : rooms)
         form10->plug(*room);
 }

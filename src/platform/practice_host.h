@@ -27,4 +27,7 @@ public:
     virtual void showAllAnswers() = 0;
     // Shows or hides a picture of the toolbar or page bar by its name.
     virtual void setPictureVisible(const QString& name, bool visible) = 0;
+    // Selects the chapter with this tree id and renders its whole page; a collection
+    // view gives way to the exercise view first. Throws when the tree has no such chapter.
+    virtual void openChapter(int chapterId) = 0;
 };
