@@ -66,6 +66,7 @@ public:
     void showAllAnswers() override { NewImage10Click(); }
     void setPictureVisible(const QString& name, bool visible) override;
     void openChapter(int chapterId) override;
+    QString updateAddress() override { return updateAddress_; }
 
     const QString& viewMode() const { return state_.viewMode; }
     const QVector<int>& nodeIds() const { return state_.nodeIds; }
@@ -74,7 +75,6 @@ public:
     void setSkipNextActivation(bool skip) { state_.skipNextActivation = skip; }
     const QString& currentChapterId() const { return state_.currentChapterId; }
     const QString& subjectCode() const { return subjectCode_; }
-    const QString& updateAddress() const { return updateAddress_; }
     int zoomLevel() const { return state_.zoomLevel; }
     bool fullScreenFlag() const { return state_.fullScreen; }
     bool windowMaximized() const { return maximized_; }

@@ -30,4 +30,6 @@ public:
     // Selects the chapter with this tree id and renders its whole page; a collection
     // view gives way to the exercise view first. Throws when the tree has no such chapter.
     virtual void openChapter(int chapterId) = 0;
+    // The release descriptor's address on the update server, built at start-up.
+    virtual QString updateAddress() = 0;
 };

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QUuid>
 #include <stdexcept>
@@ -29,6 +30,8 @@ TestFolder::TestFolder(const QString& sqlText)
     QDir(dir_.path()).mkpath(QStringLiteral("Data"));
     QFile::copy(QStringLiteral(KAIVORA_ASSETS "/ty.html"), dir_.filePath(QStringLiteral("ty.html")));
     QFile::copy(QStringLiteral(KAIVORA_ASSETS "/kaivora.ini"), dir_.filePath(QStringLiteral("kaivora.ini")));
+    // Tests never reach the network: the start-up update check asks a port nobody serves.
+    setUpdateHost(QStringLiteral("127.0.0.1:9"));
     copyTree(QStringLiteral(KAIVORA_PROGRAM_DIR "/tp"), dir_.filePath(QStringLiteral("tp")));
     copyTree(QStringLiteral(KAIVORA_PROGRAM_DIR "/pic"), dir_.filePath(QStringLiteral("pic")));
     {
@@ -74,6 +77,19 @@ QString TestFolder::scalar(const QString& statement)
 void TestFolder::exec(const QString& statement)
 {
     sql::exec(db(), statement);
+}
+
+void TestFolder::setUpdateHost(const QString& host)
+{
+    QFile file(dir_.filePath(QStringLiteral("kaivora.ini")));
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("no kaivora.ini");
+    QString text = QString::fromUtf8(file.readAll());
+    file.close();
+    text.replace(QRegularExpression(QStringLiteral("(\\[update\\][^\\[]*?host=)[^\n]*")), QStringLiteral("\\1") + host);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw std::runtime_error("cannot write kaivora.ini");
+    file.write(text.toUtf8());
 }
 
 namespace fixture {

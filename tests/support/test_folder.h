@@ -18,6 +18,8 @@ public:
     QSqlDatabase db();
     QString scalar(const QString& statement);
     void exec(const QString& statement);
+    // The update server the program asks, "host:port"; a closed loopback port unless set.
+    void setUpdateHost(const QString& host);
 
 private:
     QTemporaryDir dir_;
