@@ -10,6 +10,7 @@
 #include "store/sql.h"
 #include "store/study_record.h"
 #include "store/view_mode.h"
+#include "support/bank_backup.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_folder.h"
 #include "support/test_main.h"
@@ -112,6 +113,7 @@ private slots:
     void exportCancelledWritesNothing();
     void emptyRecord_data();
     void emptyRecord();
+    void backupAndRestoreCarryTheRecord();
 
 private:
     std::unique_ptr<TestFolder> folder_;
@@ -384,6 +386,19 @@ void StudyRecordTest::emptyRecord()
     QCOMPARE(window.findChild<QPushButton*>("ExportButton")->isEnabled(), !nothing);
     // The bank's own counts show even before the first record.
     QVERIFY(window.findChild<QLabel*>("Favourites")->text().contains(">2<"));
+}
+
+void StudyRecordTest::backupAndRestoreCarryTheRecord()
+{
+    exam(folder_->db(), 2, {{"单项选择题", 10, 8}});
+    selfTest(folder_->db(), 6, 10, 3);
+    const QString backupFile = folder_->path() + "备份.db";
+    BankBackup::backup(folder_->bankPath(), backupFile);
+    selfTest(folder_->db(), 3, 10, 9, 5);
+    BankBackup::restore(folder_->bankPath(), backupFile);
+    StudyRecordWindow window;
+    QCOMPARE(window.overview().totals.exams, 1);
+    QCOMPARE(columnTexts(window.findChild<QTableWidget*>("ChapterTable"), 0), QStringList{"抗生素"});
 }
 
 KAIVORA_TEST_MAIN(StudyRecordTest)
