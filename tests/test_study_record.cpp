@@ -310,7 +310,7 @@ void StudyRecordTest::exportWritesThePdf()
 
     const QString text = pdfText(path + ".pdf");
     for (const char* figure : {"模拟考试：2 次", "自测做题：20 道", "我的收藏：2 题", "错题题库：3 题", "2026-11-02 09:00", "37 分钟",
-                               "单项选择题 8/10", "多项选择题 1/5", "9/15", "2026-11-05 09:00", "88 分钟", "4/10", "40%", "模拟考试成绩走势"})
+                               "单项 8/10", "多项 1/5", "9/15", "2026-11-05 09:00", "88 分钟", "4/10", "40%", "模拟考试成绩走势"})
         QVERIFY2(text.contains(QString::fromUtf8(figure)), figure);
     // The chapters weakest first.
     const int weak = text.indexOf("抗生素");

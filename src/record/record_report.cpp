@@ -171,7 +171,7 @@ void write(const QString& path, const StudyRecord::Overview& overview, const QDa
             if (overview.exams.isEmpty()) {
                 pages.text(RecordTexts::kExamsEmpty, font(13));
             } else {
-                const QVector<int> columns = spread(pages.width(), {0.2, 0.1, 0.5, 0.1, 0.1});
+                const QVector<int> columns = spread(pages.width(), {0.2, 0.1, 0.48, 0.12, 0.1});
                 pages.row(RecordTexts::examHeaders(), columns, font(11, true));
                 for (const StudyRecord::Exam& exam : overview.exams) {
                     const bool failed = StudyRecord::percentOf(exam.correct, exam.units) < StudyRecord::kPassPercent;

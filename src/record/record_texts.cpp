@@ -34,9 +34,10 @@ QStringList examHeaders()
 
 QStringList examCells(const StudyRecord::Exam& e)
 {
+    // The exam's type names are told apart by their first two characters (单项, 多项, 案例, 配伍).
     QStringList types;
     for (const StudyRecord::TypeScore& score : e.types)
-        types.append(QStringLiteral("%1 %2/%3").arg(score.type).arg(score.correct).arg(score.units));
+        types.append(QStringLiteral("%1 %2/%3").arg(score.type.left(2)).arg(score.correct).arg(score.units));
     return {e.at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")), QStringLiteral("%1 分钟").arg(e.minutes),
             types.join(QStringLiteral("　")), QStringLiteral("%1/%2").arg(e.correct).arg(e.units),
             percent(StudyRecord::percentOf(e.correct, e.units))};

@@ -132,7 +132,7 @@ QWidget* StudyRecordWindow::buildChart()
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumHeight(220);
     view->setFrameShape(QFrame::NoFrame);
-    view->setBackgroundBrush(palette().window());
+    view->setStyleSheet(QStringLiteral("QGraphicsView { background: transparent; }"));
     return view;
 }
 
