@@ -48,13 +48,10 @@ TForm10::TForm10(QWidget* parent)
     state_.skipNextActivation = false;
     state_.pageReady = false;
     readStartValues();
-    page_->setNavigationHook([this](const QString&) {
-        if (!state_.pageReady)
-            return false;
-        // Command links are served from the event loop, never inside the engine's callback.
-        state_.skipNextActivation = true;
-        return true;
-    });
+    page_->setNavigationHook([this](const QString& url) { return WebBrowser1BeforeNavigate2(url); });
+    subjectLabel_ = new QLabel(QStringLiteral("职业病"), this);
+    subjectLabel_->setObjectName(QStringLiteral("Label2"));
+    subjectLabel_->hide();
     // Closing a plain message box of the program makes this window the active one again.
     Dialogs::setInformClosedListener(this, [this] { activated(); });
 }
@@ -62,6 +59,33 @@ TForm10::TForm10(QWidget* parent)
 TForm10::~TForm10()
 {
     Dialogs::setInformClosedListener(this, nullptr);
+}
+
+bool TForm10::WebBrowser1BeforeNavigate2(const QString& url)
+{
+    // The program's own loading of the shell and of its pages gets through.
+    if (!state_.pageReady)
+        return false;
+    state_.skipNextActivation = true;
+    // Never inside the engine's callback: a command shows message boxes and builds pages.
+    QMetaObject::invokeMethod(
+        this,
+        [this, url] {
+            if (pageCommands_)
+                runReported([&] { pageCommands_(url); });
+        },
+        Qt::QueuedConnection);
+    return true;
+}
+
+void TForm10::setPageCommandHandler(std::function<void(const QString& url)> handler)
+{
+    pageCommands_ = std::move(handler);
+}
+
+QString TForm10::subjectLabel() const
+{
+    return subjectLabel_->text();
 }
 
 void TForm10::readStartValues()

@@ -55,6 +55,10 @@ public:
     // Favourites view.
     void NewImage1Click();
 
+    // Before every navigation of the page view: true cancels it. A complete page
+    // navigates only to command links, which are served from the event loop.
+    bool WebBrowser1BeforeNavigate2(const QString& url);
+
     // PracticeHost
     PageView& page() override { return *page_; }
     BankConnection& bank() override { return *bank_; }
@@ -67,6 +71,7 @@ public:
     void setPictureVisible(const QString& name, bool visible) override;
     void openChapter(int chapterId) override;
     QString updateAddress() override { return updateAddress_; }
+    void setPageCommandHandler(std::function<void(const QString& url)> handler) override;
 
     const QString& viewMode() const { return state_.viewMode; }
     const QVector<int>& nodeIds() const { return state_.nodeIds; }
@@ -75,6 +80,8 @@ public:
     void setSkipNextActivation(bool skip) { state_.skipNextActivation = skip; }
     const QString& currentChapterId() const { return state_.currentChapterId; }
     const QString& subjectCode() const { return subjectCode_; }
+    // The hidden subject label "Label2", the subject name of error reports.
+    QString subjectLabel() const;
     int zoomLevel() const { return state_.zoomLevel; }
     bool fullScreenFlag() const { return state_.fullScreen; }
     bool windowMaximized() const { return maximized_; }
@@ -135,6 +142,8 @@ private:
     QLabel* datePanel_ = nullptr;
     QHash<QString, PictureButton*> pictures_;
     QHash<QString, std::function<void()>> handlers_;
+    std::function<void(const QString&)> pageCommands_;
+    QLabel* subjectLabel_ = nullptr;
 
     QString subjectCode_;
     QString updateAddress_;

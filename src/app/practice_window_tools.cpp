@@ -97,6 +97,8 @@ void TForm10::showCollection(const Collection& collection)
     state_.skipNextActivation = false;
     if (!collectionHasQuestions(bank_->reopen(), collection)) {
         bank_->close();
+        // View, tree and page stay as they are, also once the message has closed.
+        state_.skipNextActivation = true;
         Dialogs::instance().inform(collection.emptyMessage);
         return;
     }

@@ -6,6 +6,7 @@
 #include "practice/practice_room.h"
 #include "record/record_room.h"
 #include "selftest/selftest_room.h"
+#include "support/feedback_window.h"
 #include "support/support_room.h"
 #include "store/bank_connection.h"
 #include <QApplication>
@@ -27,10 +28,16 @@ Windows::Windows()
     // The rooms make their start-up windows in the program's creation order:
     // the exam entry, the feedback and backup windows, then the wrong-question bank.
     rooms.push_back(std::make_unique<ExamRoom>(*form10));
-    rooms.push_back(std::make_unique<SupportRoom>(*form10));
+    auto supportRoom = std::make_unique<SupportRoom>(*form10);
+    support = supportRoom.get();
+    rooms.push_back(std::move(supportRoom));
     auto practiceRoom = std::make_unique<PracticeRoom>(*form10);
     practice = practiceRoom.get();
     rooms.push_back(std::move(practiceRoom));
+    // Error reports: the page's links open the support room's window, whose rows
+    // carry the practice window's subject.
+    support->feedbackWindow()->setSubject(form10->subjectLabel());
+    practice->commandChannel().setFeedbackForm(support->feedbackWindow());
     rooms.push_back(std::make_unique<SelfTestRoom>(*form10));
     rooms.push_back(std::make_unique<RecordRoom>(*form10));
     for (const auto& room : rooms)

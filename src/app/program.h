@@ -8,6 +8,7 @@ class QWidget;
 class Room;
 class TForm10;
 class PracticeRoom;
+class SupportRoom;
 
 // Program entry: the title, the windows in their creation order, the first show.
 namespace Program {
@@ -24,5 +25,6 @@ struct Program::Windows {
     ~Windows();
     TForm10* form10 = nullptr;
     PracticeRoom* practice = nullptr;
+    SupportRoom* support = nullptr;
     std::vector<std::unique_ptr<Room>> rooms;
 };

@@ -76,6 +76,11 @@ void Dialogs::inform(const QString& text, const QString& caption)
         listener().run();
 }
 
+void Dialogs::informInWindow(const QString& text)
+{
+    showMessage(text, QString());
+}
+
 void Dialogs::setInformClosedListener(QObject* owner, std::function<void()> run)
 {
     if (!run && listener().owner != owner)

@@ -16,6 +16,9 @@ public:
     // Once it is closed, the listener hears that a window of the program has closed;
     // a question does not count.
     void inform(const QString& text, const QString& caption = QString());
+    // A plain message of a window that stays open beneath it: closing it goes back
+    // to that window, so the listener hears nothing.
+    void informInWindow(const QString& text);
     virtual Answer ask(const QString& text, const QString& caption, Buttons buttons) = 0;
 
     // File dialogs. The filter is written "label|pattern|label|pattern"; a cancelled

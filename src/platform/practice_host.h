@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <functional>
 
 class BankConnection;
 class PageView;
@@ -32,4 +33,7 @@ public:
     virtual void openChapter(int chapterId) = 0;
     // The release descriptor's address on the update server, built at start-up.
     virtual QString updateAddress() = 0;
+    // Serves the command links the page navigates to: called from the event loop
+    // with the address, after the navigation was cancelled.
+    virtual void setPageCommandHandler(std::function<void(const QString& url)> handler) = 0;
 };

@@ -79,4 +79,10 @@ QString answerBlock(const QString& qid, const QString& answer, const QString& ex
         + QStringLiteral("\" value=\"") + answer + QStringLiteral("\" style=\"display:none\">") + QStringLiteral("正确答案：") + answer
         + QStringLiteral(" 答案解析：") + explain + QStringLiteral("</div></td></tr> ");
 }
+
+QString shownAnswer(const QString& qid, const QString& answer)
+{
+    return QStringLiteral("<br> <br><div class=\"Answer\" id=\"ansnote") + qid + QStringLiteral("\" value=\"") + answer
+        + QStringLiteral("\" style=\"display\">") + QStringLiteral("正确答案：") + answer + QStringLiteral("</div></td></tr><br><br> ");
+}
 }

@@ -19,4 +19,6 @@ QString matchingItem(const QString& qid, int opnum, const QString& content);
 QString optionInput(int typeCode, const QSqlRecord& option);
 // The show-answer, favourite and error-report buttons and the hidden answer.
 QString answerBlock(const QString& qid, const QString& answer, const QString& explain, bool favourite);
+// The answer of the error-report page: shown at once, no buttons.
+QString shownAnswer(const QString& qid, const QString& answer);
 }

@@ -6,10 +6,15 @@
 PracticeRoom::PracticeRoom(PracticeHost& host)
     : host_(host)
     , wrongBank_(new TForm16(host.dialogParent()))
+    , commands_(host)
 {
+    host.setPageCommandHandler([this](const QString& url) { commands_.serve(url); });
 }
 
-PracticeRoom::~PracticeRoom() = default;
+PracticeRoom::~PracticeRoom()
+{
+    host_.setPageCommandHandler(nullptr);
+}
 
 QVector<RoomAction> PracticeRoom::actions()
 {

@@ -4,6 +4,7 @@
 #include "platform/shell.h"
 #include "support/backup_window.h"
 #include "support/help_window.h"
+#include "support/feedback_window.h"
 #include "support/restore_window.h"
 #include "support/update_check.h"
 #include <QUrl>
@@ -11,6 +12,7 @@
 
 SupportRoom::SupportRoom(PracticeHost& host)
     : host_(host)
+    , feedback_(new TForm9(host.dialogParent(), [&host] { host.activated(); }))
 {
     // Start-up windows in the program's creation order; the feedback window comes first.
     form13_ = new TForm13(host.dialogParent());
@@ -18,7 +20,10 @@ SupportRoom::SupportRoom(PracticeHost& host)
     updateCheck_ = std::make_unique<UpdateCheck>(host);
 }
 
-SupportRoom::~SupportRoom() = default;
+SupportRoom::~SupportRoom()
+{
+    delete feedback_;
+}
 
 QVector<RoomAction> SupportRoom::actions()
 {

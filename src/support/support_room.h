@@ -1,12 +1,14 @@
 #pragma once
 #include "platform/room.h"
 #include <memory>
+#include <QPointer>
 
 class HelpWindow;
 class PracticeHost;
 class TForm13;
 class TForm14;
 class UpdateCheck;
+class TForm9;
 
 // The room of error feedback, backup and restore, the update check, help and outside links, started from the practice window's pictures.
 class SupportRoom : public Room {
@@ -24,6 +26,7 @@ public:
     void zxkfClick();
     void zxscClick();
 
+    TForm9* feedbackWindow() const { return feedback_; }
     TForm13* backupWindow() const { return form13_; }
     TForm14* restoreWindow() const { return form14_; }
     UpdateCheck& updateCheck() const { return *updateCheck_; }
@@ -32,6 +35,8 @@ public:
 
 private:
     PracticeHost& host_;
+    // A child of the practice window that lives no longer than the room, whose host it calls.
+    QPointer<TForm9> feedback_;
     // Owned by the practice window, as every start-up window is.
     TForm13* form13_ = nullptr;
     TForm14* form14_ = nullptr;
