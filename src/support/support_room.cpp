@@ -25,6 +25,11 @@ SupportRoom::~SupportRoom()
     delete feedback_;
 }
 
+TForm9* SupportRoom::feedbackWindow() const
+{
+    return feedback_;
+}
+
 QVector<RoomAction> SupportRoom::actions()
 {
     return {

@@ -26,7 +26,7 @@ public:
     void zxkfClick();
     void zxscClick();
 
-    TForm9* feedbackWindow() const { return feedback_; }
+    TForm9* feedbackWindow() const;
     TForm13* backupWindow() const { return form13_; }
     TForm14* restoreWindow() const { return form14_; }
     UpdateCheck& updateCheck() const { return *updateCheck_; }
