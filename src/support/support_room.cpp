@@ -3,8 +3,8 @@
 #include "platform/practice_host.h"
 #include "platform/shell.h"
 #include "support/backup_window.h"
-#include "support/help_window.h"
 #include "support/feedback_window.h"
+#include "support/help_window.h"
 #include "support/restore_window.h"
 #include "support/update_check.h"
 #include <QUrl>

@@ -1,14 +1,14 @@
 #pragma once
 #include "platform/room.h"
-#include <memory>
 #include <QPointer>
+#include <memory>
 
 class HelpWindow;
 class PracticeHost;
 class TForm13;
 class TForm14;
-class UpdateCheck;
 class TForm9;
+class UpdateCheck;
 
 // The room of error feedback, backup and restore, the update check, help and outside links, started from the practice window's pictures.
 class SupportRoom : public Room {
