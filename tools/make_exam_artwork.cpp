@@ -89,10 +89,11 @@ void card(QPainter& p, const QRectF& r, const QColor& fill, qreal radius)
     p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
 }
 
+// base: the colour the button stands on, seen at its rounded corners.
 void captionButton(QPainter& p, const QRectF& r, const QString& caption, const QColor& top, const QColor& bottom,
-                   const Draw& icon)
+                   const Draw& icon, const QColor& base = QColor(166, 202, 240))
 {
-    p.fillRect(r, QColor(166, 202, 240));
+    p.fillRect(r, base);
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0, top);
     g.setColorAt(1, bottom);
@@ -190,7 +191,6 @@ void monitor(QPainter& p, const QRectF& r)
     p.setPen(Qt::NoPen);
     p.drawRect(QRectF(r.width() * 0.45, screen.bottom(), r.width() * 0.1, 18));
     p.drawRoundedRect(QRectF(r.width() * 0.33, screen.bottom() + 18, r.width() * 0.34, 8), 3, 3);
-    tickIcon(p, QRectF(screen.center().x() - 30, screen.center().y() - 24, 60, 48));
     p.setPen(QPen(kTeal, 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     QPainterPath tick;
     tick.moveTo(screen.center().x() - 26, screen.center().y());
@@ -264,11 +264,18 @@ int main(int argc, char** argv)
         for (int i = 0; i < 3; ++i)
             p.drawLine(QPointF(100, r.center().y() - 16 + i * 16), QPointF(r.width() - 40 - i * 12, r.center().y() - 16 + i * 16));
     });
-    draw(kRelogin, [](QPainter& p, const QRectF& r) {
-        captionButton(p, r, QString::fromUtf8(kRelogin.caption), kTealLight, kTealDark, {});
+    // The candidate screen's buttons stand on its background, centre-right at y 560.
+    QImage background(kCandidateBackground.width, kCandidateBackground.height, QImage::Format_RGB32);
+    {
+        QPainter p(&background);
+        backdrop(p, background.rect(), 2);
+    }
+    const QColor under = background.pixelColor(background.width() / 2 + 120, 578);
+    draw(kRelogin, [&](QPainter& p, const QRectF& r) {
+        captionButton(p, r, QString::fromUtf8(kRelogin.caption), kTealLight, kTealDark, {}, under);
     });
-    draw(kStartExam, [](QPainter& p, const QRectF& r) {
-        captionButton(p, r, QString::fromUtf8(kStartExam.caption), kGold, kGoldDark, {});
+    draw(kStartExam, [&](QPainter& p, const QRectF& r) {
+        captionButton(p, r, QString::fromUtf8(kStartExam.caption), kGold, kGoldDark, {}, under);
     });
     draw(kPrevious, [](QPainter& p, const QRectF& r) {
         captionButton(p, r, QString::fromUtf8(kPrevious.caption), kTealLight, kTealDark,

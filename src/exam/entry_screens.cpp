@@ -153,8 +153,10 @@ void TForm3::SpeedButton2Click()
     // The saved single-choice count is the one the paper draws.
     sql::exec(connection_->open(), QStringLiteral("update ts set txs=fg where rowid=(select min(rowid) from ts)"));
     connection_->close();
-    // Each exam its own window; it closes this screen and the login screen with it.
-    TForm4 exam(host_, parentWidget());
+    // Each exam its own window, owned by this screen so that the window system
+    // never counts it among the windows this modal screen blocks. It closes this
+    // screen and the login screen with it.
+    TForm4 exam(host_, this);
     exam.closeWithExam(this);
     exam.closeWithExam(login_);
     exam.exec();

@@ -156,7 +156,7 @@ QWidget* TForm4::buildBottomStrip()
     auto* divider = new QFrame(strip);
     divider->setObjectName(QStringLiteral("Bevel1"));
     divider->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    divider->setGeometry(0, 88, 780, 2);
+    divider->setGeometry(0, 88, 4000, 2);
 
     constexpr int line = 105;
     const auto* clockText = ExamWidgets::label(QStringLiteral("Label7"), QStringLiteral("考试总时间是90分钟，剩余时间是："),
