@@ -9,6 +9,10 @@ if [ "${1:-}" = "--screenshot" ]; then
 fi
 scripts/setup.sh
 scripts/build.sh
+# The help page's pictures are taken once from the running program.
+if [ ! -d build/kaivora/help ]; then
+  scripts/help_pictures.sh build/kaivora >/dev/null 2>&1 || echo "The help page's pictures could not be taken; the help reads without them." >&2
+fi
 program=build/kaivora/kaivora
 if [ -z "$shot" ] && [ -n "${DISPLAY:-}" ]; then
   exec "$program"

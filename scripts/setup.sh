@@ -3,7 +3,7 @@
 set -euo pipefail
 PKGS=(g++ cmake make pkg-config ccache
       qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin libqt6sql6-sqlite libsqlite3-dev
-      xvfb xauth imagemagick sqlite3
+      xvfb xauth imagemagick sqlite3 xdotool
       fonts-wqy-zenhei
       postgresql unixodbc odbc-postgresql tdsodbc libqt6sql6-odbc)
 # The study record's chart; its PDF report is read back as text by the tests.

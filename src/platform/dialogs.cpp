@@ -44,7 +44,9 @@ QStringList nameFilters(const QString& filter)
 
 QString runFileDialog(QFileDialog::AcceptMode mode, const QString& proposedName, const QString& filter)
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(folder).exists())
+        folder = QDir::homePath();
     QFileDialog dialog(owner(), QString(), QDir(folder).filePath(proposedName));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
