@@ -88,6 +88,21 @@ void retype(QLineEdit* field, const QString& text)
     QTest::keyClicks(field, text);
 }
 
+// The practice window with the exam room's pictures, on a bank of its own.
+struct Practice {
+    explicit Practice(const QString& settings = QString::fromLatin1(kFourRows))
+        : folder(bank(settings))
+        , room(window)
+    {
+        window.plug(room);
+        window.FormShow();
+        window.show();
+    }
+    TestFolder folder;
+    TForm10 window;
+    ExamRoom room;
+};
+
 QStringList settingsRows(TestFolder& folder)
 {
     QStringList rows;
@@ -187,13 +202,11 @@ void ExamEntryTest::settingsFieldsTakeOnlyDigits()
 
 void ExamEntryTest::wholeChainThroughItsButtons()
 {
-    TestFolder folder(bank(kFourRows));
     ScriptedDialogs dialogs;
-    TForm10 practice;
-    ExamRoom room(practice);
-    practice.plug(room);
-    practice.FormShow();
-    practice.show();
+    Practice setUp;
+    TForm10& practice = setUp.window;
+    TestFolder& folder = setUp.folder;
+    ExamRoom& room = setUp.room;
     practice.FormActivate();
     const int pagesBefore = practice.pagesBuilt();
     QVERIFY(pagesBefore > 0);
@@ -259,13 +272,11 @@ void ExamEntryTest::wholeChainThroughItsButtons()
 
 void ExamEntryTest::settingsLeftByItsCloseBoxEndTheChain()
 {
-    TestFolder folder(bank(kFourRows));
     ScriptedDialogs dialogs;
-    TForm10 practice;
-    ExamRoom room(practice);
-    practice.plug(room);
-    practice.FormShow();
-    practice.show();
+    Practice setUp;
+    TForm10& practice = setUp.window;
+    TestFolder& folder = setUp.folder;
+    ExamRoom& room = setUp.room;
     bool loginShown = false;
     ModalScript script;
     script.then("Form6", [&](QWidget* w) {
@@ -289,12 +300,10 @@ void ExamEntryTest::settingsLeftByItsCloseBoxEndTheChain()
 
 void ExamEntryTest::exitFromTheLoginScreenReturnsToPractice()
 {
-    TestFolder folder(bank(kFourRows));
-    TForm10 practice;
-    ExamRoom room(practice);
-    practice.plug(room);
-    practice.FormShow();
-    practice.show();
+    Practice setUp;
+    TForm10& practice = setUp.window;
+    TestFolder& folder = setUp.folder;
+    ExamRoom& room = setUp.room;
     ModalScript script;
     script.then("Form6", [&](QWidget* w) { click(w, "RzBitBtn2"); });
     script.then("Form2", [&](QWidget* w) {

@@ -27,15 +27,6 @@ const QColor kGoldDark(214, 140, 20);
 QString gOutDir;
 int gFailures = 0;
 
-QFont uiFont(int px, bool bold)
-{
-    QFont f{QString::fromLatin1(PictureTool::kFamily)};
-    f.setPixelSize(px);
-    f.setBold(bold);
-    f.setStyleStrategy(QFont::PreferAntialias);
-    return f;
-}
-
 void draw(const Picture& picture, const Draw& paint)
 {
     QImage img(picture.width, picture.height, QImage::Format_ARGB32_Premultiplied);
@@ -110,7 +101,7 @@ void captionButton(QPainter& p, const QRectF& r, const QString& caption, const Q
         icon(p, box);
         text.setLeft(box.right() + 2);
     }
-    p.setFont(uiFont(r.height() > 40 ? 17 : 15, true));
+    p.setFont(PictureTool::font(r.height() > 40 ? 17 : 15, true));
     p.setPen(QColor(0, 40, 45, 120));
     p.drawText(text.translated(0, 1), Qt::AlignCenter, caption);
     p.setPen(kWhite);

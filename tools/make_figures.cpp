@@ -18,7 +18,6 @@
 
 namespace {
 
-using PictureTool::kFamily;
 const int kW = 520;
 const int kH = 340;
 
@@ -31,14 +30,7 @@ const QColor kGuide(120, 120, 120);
 QString gOutDir;
 int gFailures = 0;
 
-QFont font(int px, bool bold = false)
-{
-    QFont f{QString::fromLatin1(kFamily)};
-    f.setPixelSize(px);
-    f.setBold(bold);
-    f.setStyleStrategy(QFont::PreferAntialias);
-    return f;
-}
+using PictureTool::font;
 
 QImage canvas()
 {

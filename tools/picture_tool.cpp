@@ -33,4 +33,13 @@ void ensureFont(const char* tool)
             return;
     std::fprintf(stderr, "%s: warning: font \"%s\" not found, using a fallback\n", tool, kFamily);
 }
+
+QFont font(int pixelSize, bool bold)
+{
+    QFont f{QString::fromLatin1(kFamily)};
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}
 }

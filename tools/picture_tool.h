@@ -1,4 +1,5 @@
 #pragma once
+#include <QFont>
 #include <QString>
 
 // The start shared by the build-time picture tools: a headless application,
@@ -11,4 +12,6 @@ void prepareHeadless();
 // Creates OUTDIR/sub from the command line into folder; returns 0, or the exit status after a message.
 int outputFolder(int argc, char** argv, const char* tool, const char* sub, QString& folder);
 void ensureFont(const char* tool);
+// The CJK font at a pixel size, antialiased.
+QFont font(int pixelSize, bool bold = false);
 }
