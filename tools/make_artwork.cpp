@@ -654,6 +654,15 @@ void smallZoom(QPainter &p, bool plus)
         p.drawLine(QPointF(5.8, 3.6), QPointF(5.8, 8.0));
 }
 
+void smallSearch(QPainter &p, const QColor &c)
+{
+    p.setPen(roundPen(c, 1.7));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(5.8, 5.8), 4.6, 4.6);
+    p.setPen(roundPen(c, 2.6));
+    p.drawLine(QPointF(9.4, 9.4), QPointF(12.8, 12.8));
+}
+
 void smallFullScreen(QPainter &p)
 {
     p.setPen(roundPen(kWhite, 1.6));
@@ -755,7 +764,7 @@ QImage pageButton(int w, const QString &caption, const Draw &icon, State s)
 
     const QFont f = uiFont(13, true);
     const qreal tw = QFontMetricsF(f).horizontalAdvance(caption);
-    const qreal gap = 5;
+    const qreal gap = caption.isEmpty() ? 0 : 5;
     const qreal total = 14 + gap + tw;
     const qreal d = (s == Pressed) ? 1.0 : 0.0;
     const qreal x0 = std::floor((w - total) / 2.0) + d;
@@ -984,6 +993,20 @@ int main(int argc, char **argv)
             save(picture, name);
         }
     }
+
+    // The search field's picture where the page bar has no room for the field, and its icon.
+    const Draw searchGlyph = [](QPainter &p) { smallSearch(p, kWhite); };
+    for (int k = 0; k < 3; ++k)
+        save(pageButton(19, QString(), searchGlyph, states[k]), QStringLiteral("ss-%1.bmp").arg(k + 1));
+    QImage fieldIcon = newImage(16, 16);
+    fieldIcon.fill(Qt::white);
+    {
+        QPainter p(&fieldIcon);
+        setHints(p);
+        p.translate(1.5, 1.5);
+        smallSearch(p, kTeal);
+    }
+    save(fieldIcon, QStringLiteral("ss-icon.bmp"));
 
     save(titleBackground(), QStringLiteral("title-bg.jpg"));
     save(toolbarBackground(), QStringLiteral("toolbar-bg.jpg"));

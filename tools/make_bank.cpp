@@ -1,5 +1,6 @@
 // Builds a question bank file from SQL sources: make_bank [--replace] OUT.db FILE.sql...
 // An existing bank holds a candidate's marks and is left as it is, unless --replace.
+#include "store/search_index.h"
 #include "store/sql_script.h"
 #include <QCoreApplication>
 #include <QFile>
@@ -40,6 +41,8 @@ int main(int argc, char* argv[])
                     throw std::runtime_error(args.at(i).toStdString() + ": " + e.what());
                 }
             }
+            // A new bank comes with its question search index.
+            SearchIndex::build(db);
         } catch (const std::exception& e) {
             std::fprintf(stderr, "make_bank: %s\n", e.what());
             status = 1;

@@ -7,6 +7,7 @@
 #include "platform/page_view.h"
 #include "practice/chapter_page.h"
 #include "practice/chapter_tree.h"
+#include "practice/practice_search.h"
 #include "store/bank_connection.h"
 #include "store/program_folder.h"
 #include <QApplication>
@@ -41,6 +42,7 @@ bool isAncestorOrSelf(const QTreeWidgetItem* item, const QTreeWidgetItem* of)
 TForm10::TForm10(QWidget* parent)
     : QWidget(parent)
     , bank_(std::make_unique<BankConnection>(QStringLiteral("TForm10")))
+    , search_(std::make_unique<PracticeSearch>(*this))
 {
     buildChrome();
     const QRect screenBox = screen()->geometry();
@@ -262,6 +264,11 @@ void TForm10::renderItem(QTreeWidgetItem* item)
     resetAnswerTools();
     if (hasChildren || level != 2)
         return;
+    if (state_.searchOnShow) {
+        state_.searchOnShow = false;
+        setPictureVisible(QStringLiteral("NewImage11"), true);
+        setPictureVisible(QStringLiteral("NewImage12"), true);
+    }
     ++pagesBuilt_;
     // A page that fails halfway stays as far as it was built.
     runSilently([&] {

@@ -11,7 +11,9 @@
 class BankConnection;
 class PageView;
 class PictureButton;
+class PracticeSearch;
 class QLabel;
+class SearchField;
 class QStatusBar;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -58,6 +60,10 @@ public:
     // Before every navigation of the page view: true cancels it. A complete page
     // navigates only to command links, which are served from the event loop.
     bool WebBrowser1BeforeNavigate2(const QString& url);
+
+    // The search field's Enter: the questions of the current view holding the text.
+    void searchQuestions(const QString& text);
+    SearchField* searchField() const { return searchField_; }
 
     // PracticeHost
     PageView& page() override { return *page_; }
@@ -140,6 +146,8 @@ private:
     QLabel* countPanel_ = nullptr;
     QLabel* infoPanel_ = nullptr;
     QLabel* datePanel_ = nullptr;
+    SearchField* searchField_ = nullptr;
+    std::unique_ptr<PracticeSearch> search_;
     QHash<QString, PictureButton*> pictures_;
     QHash<QString, std::function<void()>> handlers_;
     std::function<void(const QString&)> pageCommands_;

@@ -2,6 +2,7 @@
 #include "app/practice_window.h"
 #include "app/picture_button.h"
 #include "app/picture_table.h"
+#include "app/search_field.h"
 #include "app/window_drag.h"
 #include "platform/errors.h"
 #include "store/view_mode.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTreeWidget>
@@ -262,6 +264,10 @@ QWidget* TForm10::buildPageArea()
     bar->setFixedHeight(31);
     pageBar_ = bar;
     addPictures(bar, int(PictureTable::Bar::PageBar));
+    searchField_ = new SearchField(bar);
+    connect(searchField_, &SearchField::searchRequested, this, [this](const QString& text) { runReported([&] { searchQuestions(text); }); });
+    auto* find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
+    connect(find, &QShortcut::activated, searchField_, &SearchField::focusForSearch);
     column->addWidget(bar);
 
     page_ = new PageView(area);

@@ -1,11 +1,13 @@
-// The page bar's tools and the collection views of the practice window.
+// The page bar's tools, the question search and the collection views of the practice window.
 #include "app/practice_window.h"
+#include "app/search_field.h"
 #include "platform/dialogs.h"
 #include "platform/errors.h"
 #include "platform/page_guard.h"
 #include "platform/page_view.h"
 #include "practice/collection_view.h"
 #include "practice/page_tools.h"
+#include "practice/practice_search.h"
 #include "store/bank_connection.h"
 #include <QTreeWidget>
 
@@ -112,4 +114,12 @@ void TForm10::showCollection(const Collection& collection)
     FormShow();
     FormActivate();
     tree_->expandAll();
+}
+
+void TForm10::searchQuestions(const QString& text)
+{
+    search_->run(text);
+    // Where the field opens over the page tools, it closes again on the results.
+    if (searchField_->compact() && searchField_->hasFocus())
+        page_->widget()->setFocus();
 }

@@ -19,4 +19,6 @@ struct PracticeState {
     bool pageBusy = false;
     // Set from the exam entry until the next tree build.
     bool examEntry = false;
+    // A search page is on show: the page bar's grading tools stay hidden until the next chapter page.
+    bool searchOnShow = false;
 };

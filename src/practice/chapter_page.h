@@ -1,6 +1,6 @@
 #pragma once
+#include "practice/question_groups.h"
 #include <QSqlDatabase>
-#include <QSqlRecord>
 #include <QString>
 
 class PageView;
@@ -16,16 +16,8 @@ public:
     QString render(int chapterId);
 
 private:
-    void renderGroup(const QSqlRecord& group);
-    void renderQuestion(const QSqlRecord& question, int typeCode, int opnum);
-    QString questionsQuery(const QString& groupId) const;
-
     QSqlDatabase db_;
     PageView& page_;
     QString viewMode_;
-    int n_ = 1;
-    int m_ = 0;
-    int item_ = 1;
-    bool caseHeaderShown_ = false;
-    bool matchingHeaderShown_ = false;
+    QuestionGroups groups_;
 };
