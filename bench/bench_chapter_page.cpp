@@ -1,6 +1,7 @@
 // The chapter page of the synthetic bank's 300-question chapter, built three ways in one run:
 // (a) as the program builds it, (b) the same final HTML loaded as one static document,
 // (c) the same fragments sent with one script call each.
+#include "bench_support.h"
 #include "platform/page_view.h"
 #include "practice/chapter_page.h"
 #include "store/view_mode.h"
@@ -8,18 +9,13 @@
 #include "support/test_main.h"
 #include "synthetic_bank.h"
 #include <QElapsedTimer>
-#include <QFile>
 #include <QWidget>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
 
 namespace {
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
+using bench::median;
 
 // Times one build, ending when the page has laid itself out.
 double timed(PageView& page, const std::function<void()>& build)
@@ -49,11 +45,8 @@ int main(int argc, char* argv[])
     timed(page, render);  // warm-up
     const QStringList fragments = page.fragmentLog();
     const QString staticPath = folder.path() + QStringLiteral("static.html");
-    QFile file(staticPath);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!bench::saveStatic(page, staticPath))
         return 1;
-    file.write(("<!DOCTYPE html>\n" + page.evaluate(QStringLiteral("document.documentElement.outerHTML")).toString()).toUtf8());
-    file.close();
     const auto loadStatic = [&] {
         page.load(staticPath);
         page.waitReady();

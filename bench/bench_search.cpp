@@ -3,6 +3,7 @@
 //     index, against the same searches as LIKE '%…%' scans over the same columns;
 // (b) the results page of a 200-hit search, built as the program builds it, against the
 //     same final HTML loaded as one static document.
+#include "bench_support.h"
 #include "platform/page_view.h"
 #include "practice/question_search.h"
 #include "practice/search_page.h"
@@ -14,7 +15,6 @@
 #include "support/test_main.h"
 #include "synthetic_bank.h"
 #include <QElapsedTimer>
-#include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QWidget>
@@ -24,11 +24,7 @@
 #include <random>
 
 namespace {
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
+using bench::median;
 
 double timed(const std::function<void()>& run)
 {
@@ -146,11 +142,8 @@ int main(int argc, char* argv[])
     const qsizetype fragments = page.fragmentLog().size();
     const SearchResult shown = search.find(text);
     const QString staticPath = folder.path() + QStringLiteral("static.html");
-    QFile file(staticPath);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!bench::saveStatic(page, staticPath))
         return 1;
-    file.write(("<!DOCTYPE html>\n" + page.evaluate(QStringLiteral("document.documentElement.outerHTML")).toString()).toUtf8());
-    file.close();
     const auto loadStatic = [&] {
         page.load(staticPath);
         page.waitReady();
