@@ -3,26 +3,12 @@
 #include "exam/draw_source.h"
 #include "exam/paper_drawing.h"
 #include "store/sql.h"
+#include "support/scripted_draws.h"
 #include "support/test_folder.h"
 #include "support/test_main.h"
 
 namespace {
 using namespace fixture;
-
-// Gives the draws a test asks for; a step of 1 allows only 0 and takes nothing from the list.
-class ScriptedDraws : public DrawSource {
-public:
-    explicit ScriptedDraws(QList<int> draws) : draws_(std::move(draws)) {}
-    int draw(int step) override
-    {
-        if (step <= 1 || draws_.isEmpty())
-            return 0;
-        return draws_.takeFirst();
-    }
-
-private:
-    QList<int> draws_;
-};
 
 // n questions of one type in a group of their own, ids first … first + n − 1.
 QString questions(int group, int qtypeid, int first, int n)
@@ -31,17 +17,6 @@ QString questions(int group, int qtypeid, int first, int n)
     for (int k = 0; k < n; ++k)
         text += question(first + k, group, QStringLiteral("题%1").arg(first + k), QStringLiteral("A"), k == 0 ? QStringLiteral("pic/a.png") : QString());
     return text;
-}
-
-QString item(int id, int group, int itemnum, const QString& content, const QString& answer)
-{
-    return QStringLiteral("insert into question (id, readtextid, content, answer, itemnum, lx) values (%1, %2, '%3', '%4', %5, 'B');\n")
-        .arg(id).arg(group).arg(content, answer).arg(itemnum);
-}
-
-QString counts(int c1, int c2, int c3, int c4)
-{
-    return QStringLiteral("insert into ts (txs, fg) values ('%1','%1'),('%2',''),('%3',''),('%4','');\n").arg(c1).arg(c2).arg(c3).arg(c4);
 }
 
 QString bank(const QString& rest)
@@ -78,22 +53,22 @@ void PaperDrawingTest::walk_data()
     QTest::addColumn<QList<int>>("draws");
     QTest::addColumn<QStringList>("expected");
     // Ten single-choice candidates 1 … 10, three drawn with k = 0, 2, 1: positions 1, 5 and 7.
-    QTest::newRow("first type of the paper") << questions(1, 3, 1, 10) + counts(3, 0, 0, 0) << QList<int>{0, 2, 1}
+    QTest::newRow("first type of the paper") << questions(1, 3, 1, 10) + examCounts(3, 0, 0, 0) << QList<int>{0, 2, 1}
                                              << QStringList{"1:1", "2:5", "3:7"};
     // The same list as the second type: the first take is never position 1.
-    QTest::newRow("later type") << questions(1, 3, 100, 1) + questions(2, 6, 1, 10) + counts(1, 3, 0, 0) << QList<int>{0, 2, 1}
+    QTest::newRow("later type") << questions(1, 3, 100, 1) + questions(2, 6, 1, 10) + examCounts(1, 3, 0, 0) << QList<int>{0, 2, 1}
                                 << QStringList{"1:100", "2:2", "3:6", "4:8"};
-    QTest::newRow("as many as there are, first type") << questions(1, 6, 1, 4) + counts(0, 4, 0, 0) << QList<int>{}
+    QTest::newRow("as many as there are, first type") << questions(1, 6, 1, 4) + examCounts(0, 4, 0, 0) << QList<int>{}
                                                       << QStringList{"1:1", "2:2", "3:3", "4:4"};
     // More wanted than there are: one after another from the second, the last one only once.
-    QTest::newRow("more than there are, later type") << questions(1, 3, 100, 1) + questions(2, 6, 1, 3) + counts(1, 5, 0, 0) << QList<int>{}
+    QTest::newRow("more than there are, later type") << questions(1, 3, 100, 1) + questions(2, 6, 1, 3) + examCounts(1, 5, 0, 0) << QList<int>{}
                                                      << QStringList{"1:100", "2:2", "3:3"};
-    QTest::newRow("a count of 0 skips the type") << questions(1, 3, 100, 5) + questions(2, 6, 1, 10) + counts(0, 2, 0, 0) << QList<int>{0, 4}
+    QTest::newRow("a count of 0 skips the type") << questions(1, 3, 100, 5) + questions(2, 6, 1, 10) + examCounts(0, 2, 0, 0) << QList<int>{0, 4}
                                                  << QStringList{"1:1", "2:9"};
     // Two singles of three wanted: the next type may fill up to its cumulative target of 5.
-    QTest::newRow("a shortfall passes on") << questions(1, 3, 100, 2) + questions(2, 6, 1, 10) + counts(3, 2, 0, 0) << QList<int>{0, 0, 0}
+    QTest::newRow("a shortfall passes on") << questions(1, 3, 100, 2) + questions(2, 6, 1, 10) + examCounts(3, 2, 0, 0) << QList<int>{0, 0, 0}
                                            << QStringList{"1:100", "2:101", "3:2", "4:6", "5:10"};
-    QTest::newRow("no candidates at all") << questions(1, 3, 100, 2) + counts(0, 3, 2, 1) << QList<int>{} << QStringList{};
+    QTest::newRow("no candidates at all") << questions(1, 3, 100, 2) + examCounts(0, 3, 2, 1) << QList<int>{} << QStringList{};
 }
 
 void PaperDrawingTest::walk()
@@ -119,8 +94,8 @@ void PaperDrawingTest::caseTextBecomesNumberedSubQuestions()
     // Eleven singles, then one case of three sub-questions as unit 12 and a matching group as 13.
     TestFolder folder(bank(questions(1, 3, 1, 11) + group(2, 3, 10, "病例：男，45岁") + item(21, 2, 1, "第一问", "AB")
                            + item(22, 2, 2, "第二问", "C") + item(23, 2, 3, "第三问", "D") + group(3, 3, 11, "配伍导语", 7)
-                           + item(31, 3, 1, "甲", "A") + counts(11, 0, 1, 1)));
-    ScriptedDraws source({});
+                           + item(31, 3, 1, "甲", "A") + examCounts(11, 0, 1, 1)));
+    ScriptedDraws source;
     PaperDrawing(folder.db()).draw(source);
     const auto rows = sql::select(folder.db(), "select * from sj order by id");
     QCOMPARE(rows.size(), 15);
@@ -141,7 +116,7 @@ void PaperDrawingTest::examTypesRefreshedForTheWholeBank()
     // A matching item still holds the letter of the last exam; a group of an unknown type keeps its lx.
     TestFolder folder(bank(questions(1, 4, 1, 1) + questions(2, 9, 2, 1) + group(3, 3, 10) + item(3, 3, 1, "问", "A")
                            + group(4, 3, 11, "配", 3) + item(4, 4, 1, "项", "A") + group(5, 3, 12) + item(5, 5, 1, "旁", "A")
-                           + counts(0, 0, 0, 0)));
+                           + examCounts(0, 0, 0, 0)));
     PaperDrawing(folder.db()).refreshExamTypes();
     QCOMPARE(folder.scalar("select group_concat(id || '=' || lx, ' ') from (select * from question order by id)"),
              QStringLiteral("1=a1 2=a2 3=a3 4=a4 5=B"));

@@ -131,6 +131,17 @@ QString options(int firstId, int question, int count)
     return text;
 }
 
+QString item(int id, int group, int itemnum, const QString& content, const QString& answer, const QString& lx)
+{
+    return QStringLiteral("insert into question (id, readtextid, content, answer, itemnum, lx) values (%1, %2, %3, %4, %5, %6);\n")
+        .arg(id).arg(group).arg(quoted(content), quoted(answer)).arg(itemnum).arg(quoted(lx));
+}
+
+QString examCounts(int single, int multiple, int cases, int matching)
+{
+    return QStringLiteral("insert into ts (txs, fg) values ('%1','%1'),('%2',''),('%3',''),('%4','');\n").arg(single).arg(multiple).arg(cases).arg(matching);
+}
+
 QString types()
 {
     QString text;

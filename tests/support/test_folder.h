@@ -33,6 +33,10 @@ QString group(int id, int chapter, int qtypeid, const QString& content = QString
 QString question(int id, int group, const QString& content, const QString& answer = QStringLiteral("A"),
                  const QString& picurl = QString(), const QString& scbt = QString(), const QString& ct = QString());
 QString options(int firstId, int question, int count);
+// A case sub-question or matching item: its number within the group, and an lx left by an earlier exam.
+QString item(int id, int group, int itemnum, const QString& content, const QString& answer, const QString& lx = QStringLiteral("B"));
+// The four rows of ts: single, multiple, case texts, matching groups.
+QString examCounts(int single, int multiple, int cases, int matching);
 // The nine types with code = id - 2 and plain titles "题型N".
 QString types();
 }
