@@ -42,12 +42,12 @@ void run(QSqlQuery& query, const QVariantList& values)
         throw KaivoraError(query.lastError().text());
 }
 
-// The ids of a candidate list in the order the bank returns them.
+// The ids of a candidate list in the order the bank returns them; only the id is read.
 QVector<qint64> candidateIds(const QSqlDatabase& db, const QString& statement)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    if (!query.exec(statement))
+    if (!query.exec(QStringLiteral("select id from (") + statement + QStringLiteral(")")))
         throw KaivoraError(query.lastError().text());
     const int id = query.record().indexOf(QStringLiteral("id"));
     QVector<qint64> ids;
@@ -83,10 +83,17 @@ PaperDrawing::PaperDrawing(const QSqlDatabase& db)
 void PaperDrawing::refreshExamTypes()
 {
     sql::Transaction transaction(db_);
+    writeExamTypes();
+    transaction.commit();
+}
+
+void PaperDrawing::writeExamTypes()
+{
+    // Rows that already hold their code are left alone: after the first exam only the
+    // matching items the last exam wrote into change.
     for (const TypePass& pass : kPasses)
         sql::exec(db_, QStringLiteral("update question set lx='") + QLatin1String(pass.code) + QStringLiteral("' where readtextid in (")
-                           + QLatin1String(pass.groups) + QStringLiteral(")"));
-    transaction.commit();
+                           + QLatin1String(pass.groups) + QStringLiteral(") and lx is not '") + QLatin1String(pass.code) + QStringLiteral("'"));
 }
 
 std::array<int, 4> PaperDrawing::readCounts()
@@ -104,6 +111,13 @@ std::array<int, 4> PaperDrawing::readCounts()
 int PaperDrawing::drawUnits(const std::array<int, 4>& counts, DrawSource& draws)
 {
     sql::Transaction transaction(db_);
+    const int written = writeUnits(counts, draws);
+    transaction.commit();
+    return written;
+}
+
+int PaperDrawing::writeUnits(const std::array<int, 4>& counts, DrawSource& draws)
+{
     sql::exec(db_, QStringLiteral("delete from sj"));
     QSqlQuery single = prepared(db_, QStringLiteral("insert into sj (tid, lx, alt, tg, tgid, da, tp, xx) "
                                                     "select ?, ?, '', content, id, answer, picurl, '' from question where id=?"));
@@ -152,14 +166,16 @@ int PaperDrawing::drawUnits(const std::array<int, 4>& counts, DrawSource& draws)
                 cursor.advance(step - k - 2);
         }
     }
-    transaction.commit();
     return written;
 }
 
 std::array<int, 4> PaperDrawing::draw(DrawSource& draws)
 {
-    refreshExamTypes();
+    // One transaction, so that the bank waits for the disk once per drawing.
+    sql::Transaction transaction(db_);
+    writeExamTypes();
     const std::array<int, 4> counts = readCounts();
-    drawUnits(counts, draws);
+    writeUnits(counts, draws);
+    transaction.commit();
     return counts;
 }

@@ -20,9 +20,12 @@ public:
     // Empties sj and fills it with the units of the four types; returns the rows written.
     int drawUnits(const std::array<int, 4>& counts, DrawSource& draws);
 
-    // All three in order; returns the counts read.
+    // All three in order, all or nothing; returns the counts read.
     std::array<int, 4> draw(DrawSource& draws);
 
 private:
+    void writeExamTypes();
+    int writeUnits(const std::array<int, 4>& counts, DrawSource& draws);
+
     QSqlDatabase db_;
 };
