@@ -130,10 +130,7 @@ private slots:
     void matchingCaptureAndReturn();
     void untickingKeepsTheAnswerAndGreysTheCell();
     void deadPageWritesNothing();
-    void typeRuleAndFirstEntryPrompts();
     void endsOfThePaperAndProgress();
-    void letterKeys_data();
-    void letterKeys();
     void rates_data();
     void rates();
     void gradingResultAndReview();
@@ -309,57 +306,6 @@ void ExamSessionTest::deadPageWritesNothing()
     QCOMPARE(s.lx(13), QStringLiteral("a4"));
 }
 
-void ExamSessionTest::typeRuleAndFirstEntryPrompts()
-{
-    Sitting s(examBank(examCounts(3, 3, 0, 0)));
-    s.open();
-    const int opening = s.dialogs.shown.size();
-    const QString refused = QStringLiteral("请答完您所答的题型，才允许做您选择的题型");
-    s.click("101");
-    s.session.RzBitBtn2Click();
-    s.session.RzBitBtn2Click();
-    QCOMPARE(s.session.currentNumber(), 3.0);
-    QCOMPARE(s.dialogs.shown.size(), opening);
-    // From 3 with 2 unanswered: refused, the page of 3 stays with its tick.
-    s.click("123");
-    const QStringList page3 = s.page.fragmentLog();
-    s.session.RzBitBtn2Click();
-    QCOMPARE(s.dialogs.texts().mid(opening), QStringList{refused});
-    QCOMPARE(s.session.currentNumber(), 3.0);
-    QCOMPARE(s.colour("a3"), SheetColour::current());
-    QCOMPARE(s.colour("a4"), SheetColour::buttonFace());
-    QCOMPARE(s.read({"123"}, "checked"), QVariantList{true});
-    QCOMPARE(s.page.fragmentLog(), page3);
-    // Answer 2 and 3, then next enters the multiple choices with their prompt.
-    s.session.RzBitBtn1Click();
-    s.click("112");
-    s.session.RzBitBtn2Click();
-    s.session.RzBitBtn2Click();
-    QCOMPARE(s.session.currentNumber(), 4.0);
-    QCOMPARE(s.dialogs.texts().mid(opening), (QStringList{refused, "多项选择题，里边有多个正确答案"}));
-    // Back out of an unfinished type is refused too; moving within it is always allowed.
-    s.session.RzBitBtn1Click();
-    QCOMPARE(s.session.currentNumber(), 4.0);
-    QCOMPARE(s.dialogs.texts().size(), opening + 3);
-    s.session.RzBitBtn2Click();
-    s.session.RzBitBtn2Click();
-    s.session.RzBitBtn1Click();
-    QCOMPARE(s.session.currentNumber(), 5.0);
-    QCOMPARE(s.dialogs.texts().size(), opening + 3);
-    s.click("152");
-    s.session.RzBitBtn1Click();
-    s.click("141");
-    s.session.RzBitBtn5Click("6");
-    s.click("165");
-    s.session.RzBitBtn5Click("3");
-    QCOMPARE(s.session.currentNumber(), 3.0);
-    s.session.RzBitBtn2Click();
-    QCOMPARE(s.session.currentNumber(), 4.0);
-    QCOMPARE(s.dialogs.texts().size(), opening + 3);
-    QCOMPARE(s.folder.scalar("select group_concat(tjda, ' ') from (select * from sj order by id)"), QStringLiteral("A B C A B E"));
-    QCOMPARE(s.colour("a5"), SheetColour::answered());
-}
-
 void ExamSessionTest::endsOfThePaperAndProgress()
 {
     // Four singles asked for, three in the bank: cell 4 has no row.
@@ -394,34 +340,6 @@ void ExamSessionTest::endsOfThePaperAndProgress()
     QCOMPARE(s.colour("a3"), SheetColour::current());
     QCOMPARE(s.colour("a4"), SheetColour::buttonFace());
     QCOMPARE(s.page.fragmentLog(), page3);
-}
-
-void ExamSessionTest::letterKeys_data()
-{
-    QTest::addColumn<QString>("counts");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QVariantList>("ticked");
-    QTest::addColumn<bool>("focused");
-    QTest::newRow("C on single choice") << examCounts(1, 0, 0, 0) << int(Qt::Key_C) << QVariantList{false, false, true, false, false} << true;
-    QTest::newRow("C on multiple choice") << examCounts(0, 1, 0, 0) << int(Qt::Key_C) << QVariantList{false, false, false, false, false} << true;
-    QTest::newRow("K does nothing") << examCounts(1, 0, 0, 0) << int(Qt::Key_K) << QVariantList{false, false, false, false, false} << false;
-}
-
-void ExamSessionTest::letterKeys()
-{
-    QFETCH(QString, counts);
-    QFETCH(int, key);
-    QFETCH(QVariantList, ticked);
-    QFETCH(bool, focused);
-    Sitting s(examBank(counts));
-    s.open();
-    const QString first = s.sj("tgid", "1") == "1" ? "101" : "131";
-    s.session.keyReleased(key);
-    QStringList ids;
-    for (int k = 0; k < 5; ++k)
-        ids << QString::number(first.toInt() + k);
-    QCOMPARE(s.read(ids, "checked"), ticked);
-    QCOMPARE(s.screen.log.contains("focus next"), focused);
 }
 
 void ExamSessionTest::rates_data()

@@ -77,7 +77,7 @@ void ExamSession::FormActivate(DrawSource& draws)
     if (drawn_)
         return;
     drawn_ = true;
-    Dialogs::instance().ask(QStringLiteral("第一部分单选题，第二部分是配伍选择题"), QStringLiteral("试卷描述"), Dialogs::Buttons::Ok);
+    Dialogs::instance().inform(QStringLiteral("第一部分单选题，第二部分是配伍选择题"), QStringLiteral("试卷描述"));
     NoticeShown notice(screen_);
     const QSqlDatabase db = bank_.open();
     const std::array<int, 4> counts = PaperDrawing(db).draw(draws);
@@ -105,7 +105,7 @@ void ExamSession::FormActivate(DrawSource& draws)
 
     const int type = typeIndex(text(first, "lx"));
     if (type >= 0) {
-        Dialogs::instance().ask(QString::fromUtf8(kOpeningPrompts[type]), QStringLiteral("提示"), Dialogs::Buttons::Ok);
+        Dialogs::instance().inform(QString::fromUtf8(kOpeningPrompts[type]), QStringLiteral("提示"));
         prompted_[type] = true;
     }
     bank_.close();

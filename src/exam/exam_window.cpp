@@ -1,5 +1,6 @@
 #include "exam/exam_window.h"
 #include "exam/drawing_notice.h"
+#include "exam/exam_sitting.h"
 #include "exam/exam_widgets.h"
 #include "platform/page_view.h"
 #include "platform/practice_host.h"
@@ -83,6 +84,7 @@ TForm4::TForm4(PracticeHost& host, QWidget* parent)
     connect(calculator_, &QPushButton::clicked, this, &TForm4::RzBitBtn4Click);
 
     setGeometry(screen()->geometry());
+    sitting_ = new ExamSitting(*this);
 }
 
 TForm4::~TForm4() = default;

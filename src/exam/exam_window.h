@@ -4,6 +4,7 @@
 #include <memory>
 
 class BankConnection;
+class ExamSitting;
 class PageView;
 class PracticeHost;
 class QLabel;
@@ -54,6 +55,8 @@ public:
     QTimer* clock() const { return timer_; }
     QWidget* captionBar() const { return caption_; }
     TForm7* drawingNotice() const;
+    // The paper, its answer sheet and the moves through it.
+    ExamSitting* sitting() const { return sitting_; }
 
 signals:
     // The window is up and active for the first time: the paper is drawn here.
@@ -91,6 +94,7 @@ private:
     QProgressBar* progress_ = nullptr;
     QTimer* timer_ = nullptr;
     QPointer<TForm7> notice_;
+    ExamSitting* sitting_ = nullptr;
     QList<QPointer<QWidget>> chain_;
     bool activated_ = false;
     bool closed_ = false;

@@ -13,6 +13,8 @@ ScriptedDialogs::~ScriptedDialogs()
 void ScriptedDialogs::showMessage(const QString& text, const QString& caption)
 {
     shown.append({text, caption, Buttons::Ok});
+    if (whileShown)
+        whileShown();
 }
 
 QString ScriptedDialogs::saveFileName(const QString& proposedName, const QString& filter)
@@ -30,6 +32,8 @@ QString ScriptedDialogs::openFileName(const QString& filter)
 Dialogs::Answer ScriptedDialogs::ask(const QString& text, const QString& caption, Buttons buttons)
 {
     shown.append({text, caption, buttons});
+    if (whileShown)
+        whileShown();
     return answers.isEmpty() ? Answer::Ok : answers.takeFirst();
 }
 

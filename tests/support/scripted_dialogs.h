@@ -2,6 +2,7 @@
 #include "platform/dialogs.h"
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 // Records every message and answers questions from a queue (Ok when it runs dry).
 // File dialogs answer from their own queue (cancelled when it runs dry) and record
@@ -29,6 +30,8 @@ public:
 
     QList<Answer> answers;
     QList<Shown> shown;
+    // Runs while each message or question is up, as a candidate acting on the box.
+    std::function<void()> whileShown;
     QStringList texts() const;
     // Chosen names in order; an empty name is a cancelled dialog.
     QStringList fileAnswers;
