@@ -16,16 +16,7 @@
 
 namespace {
 using bench::median;
-
-// Times one build, ending when the page has laid itself out.
-double timed(PageView& page, const std::function<void()>& build)
-{
-    QElapsedTimer clock;
-    clock.start();
-    build();
-    page.evaluate(QStringLiteral("document.body.scrollHeight"));
-    return clock.nsecsElapsed() / 1e6;
-}
+using bench::timed;
 }
 
 int main(int argc, char* argv[])

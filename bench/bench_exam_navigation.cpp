@@ -2,6 +2,7 @@
 // page), against loading the same final page of each step as one static document.
 #include "exam/exam_keys.h"
 #include "exam/exam_session.h"
+#include "bench_support.h"
 #include "platform/page_view.h"
 #include "store/bank_connection.h"
 #include "support/scripted_dialogs.h"
@@ -16,6 +17,9 @@
 #include <cstdio>
 
 namespace {
+using bench::median;
+using bench::timed;
+
 class QuietScreen : public ExamScreen {
 public:
     void showDrawingNotice() override {}
@@ -28,21 +32,6 @@ public:
     void focusNext() override {}
 };
 
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
-
-// Until the page has laid itself out.
-double timed(PageView& page, const std::function<void()>& work)
-{
-    QElapsedTimer clock;
-    clock.start();
-    work();
-    page.evaluate(QStringLiteral("document.body.scrollHeight"));
-    return clock.nsecsElapsed() / 1e6;
-}
 }
 
 int main(int argc, char* argv[])

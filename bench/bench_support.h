@@ -1,16 +1,28 @@
 #pragma once
 #include "platform/page_view.h"
+#include <QElapsedTimer>
 #include <QFile>
 #include <QList>
 #include <QString>
 #include <algorithm>
+#include <functional>
 
-// Shared by the benchmarks: medians, and the page on show saved as one static document.
+// Shared by the benchmarks: medians, timed page work, and the page on show saved as one static document.
 namespace bench {
 inline double median(QList<double> values)
 {
     std::sort(values.begin(), values.end());
     return values.at(values.size() / 2);
+}
+
+// Times one piece of page work, ending when the page has laid itself out.
+inline double timed(PageView& page, const std::function<void()>& work)
+{
+    QElapsedTimer clock;
+    clock.start();
+    work();
+    page.evaluate(QStringLiteral("document.body.scrollHeight"));
+    return clock.nsecsElapsed() / 1e6;
 }
 
 // Writes the page's final HTML to path; false when the file cannot be written.

@@ -9,6 +9,7 @@
 #include "store/bank_connection.h"
 #include "store/sql.h"
 #include "store/sql_script.h"
+#include "support/exam_bank.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_draws.h"
 #include "support/test_folder.h"
@@ -27,20 +28,6 @@ QString chapter(const QString& rest)
     return types() + node(1, "根", 0, 1) + node(2, "节", 1, 2) + node(3, "章", 2, 3) + rest;
 }
 
-// Singles 1–3, multiples 4–6, the case 7.1/7.2 and the matching group 8 (every later
-// list opens with a candidate the walk steps over).
-QString examBank(const QString& counts)
-{
-    return chapter(group(1, 3, 3) + question(1, 1, "单一", "A", "pic/x.png") + question(2, 1, "单二", "B") + question(3, 1, "单三", "C")
-                   + options(101, 1, 5) + options(111, 2, 5) + options(121, 3, 5)
-                   + group(2, 3, 6) + question(4, 2, "多零", "AB") + question(5, 2, "多一", "AC") + question(6, 2, "多二", "BD")
-                   + question(7, 2, "多三", "ACE") + options(131, 4, 5) + options(141, 5, 5) + options(151, 6, 5) + options(161, 7, 5)
-                   + group(3, 3, 10, "案例零") + item(8, 3, 1, "零一", "A") + options(171, 8, 5)
-                   + group(4, 3, 10, "案例甲") + item(9, 4, 1, "甲一", "AB") + item(10, 4, 2, "甲二", "C") + options(181, 9, 5) + options(191, 10, 5)
-                   + group(5, 3, 11, "配伍零", 3) + item(12, 5, 1, "零项", "A")
-                   + group(6, 3, 11, "配伍乙", 4) + item(13, 6, 1, "乙一", "A") + item(14, 6, 2, "乙二", "B") + item(15, 6, 3, "乙三", "C")
-                   + counts);
-}
 
 // What the session asked of its window, in order.
 class RecordingScreen : public ExamScreen {
