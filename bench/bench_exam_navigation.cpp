@@ -30,6 +30,7 @@ public:
     void stopClock() override {}
     void showSubmitted() override {}
     void focusNext() override {}
+    bool gone() const override { return false; }
 };
 
 }

@@ -47,6 +47,7 @@ public:
     void stopClock() override { log << "clock stopped"; }
     void showSubmitted() override { log << "submitted"; }
     void focusNext() override { log << "focus next"; }
+    bool gone() const override { return false; }
 };
 
 // One exam: its own bank, window, page, keys and session.

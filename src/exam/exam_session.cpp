@@ -79,6 +79,8 @@ void ExamSession::FormActivate(DrawSource& draws)
     drawn_ = true;
     Dialogs::instance().inform(QStringLiteral("第一部分单选题，第二部分是配伍选择题"), QStringLiteral("试卷描述"));
     NoticeShown notice(screen_);
+    if (screen_.gone())
+        return;
     const QSqlDatabase db = bank_.open();
     const std::array<int, 4> counts = PaperDrawing(db).draw(draws);
 

@@ -26,6 +26,8 @@ public:
     // The legend reads "答对" and "答错" from now on.
     virtual void showSubmitted() = 0;
     virtual void focusNext() = 0;
+    // The window was closed meanwhile (during the drawing notice): the drawing stops.
+    virtual bool gone() const = 0;
 };
 
 // One sitting of the mock exam: drawing the paper, moving through it with the

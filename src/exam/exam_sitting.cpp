@@ -20,7 +20,10 @@ ExamSitting::ExamSitting(TForm4& window)
     , session_(window.connection(), window.page(), *this, keys_)
 {
     connect(&window, &TForm4::firstActivated, this, [this] { runReported([this] { session_.FormActivate(); }); });
-    connect(&window, &TForm4::closing, this, [this] { keys_.remove(); });
+    connect(&window, &TForm4::closing, this, [this] {
+        closed_ = true;
+        keys_.remove();
+    });
     connect(window.previousButton(), &QPushButton::clicked, this, [this] { runReported([this] { session_.RzBitBtn1Click(); }); });
     connect(window.nextButton(), &QPushButton::clicked, this, [this] { runReported([this] { session_.RzBitBtn2Click(); }); });
     connect(window.submitButton(), &QPushButton::clicked, this, [this] { runReported([this] { session_.RzBitBtn3Click(); }); });
@@ -44,7 +47,8 @@ void ExamSitting::hideDrawingNotice()
     window_.hideDrawingNotice();
     window_.answerColumn()->repaint();
     // The notice had the focus while it was up; the letter keys want the exam window.
-    window_.activateWindow();
+    if (!closed_)
+        window_.activateWindow();
 }
 
 void ExamSitting::showSheet(AnswerSheet& sheet)

@@ -24,10 +24,12 @@ public:
     void stopClock() override;
     void showSubmitted() override;
     void focusNext() override;
+    bool gone() const override { return closed_; }
 
 private:
     TForm4& window_;
     AnswerSheetPanel panel_;
     ExamKeys keys_;
     ExamSession session_;
+    bool closed_ = false;
 };

@@ -333,6 +333,12 @@ void TForm4::moveEvent(QMoveEvent* event)
     queueHoldPlace();
 }
 
+void TForm4::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    queueHoldPlace();
+}
+
 void TForm4::changeEvent(QEvent* event)
 {
     QDialog::changeEvent(event);
