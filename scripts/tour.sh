@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of the running program under Xvfb, driven by xdotool: the normal window,
 # a hovered toolbar button, the favourites view, the wrong-question bank window,
-# the wrong-question view, the study record and the maximized window. Uses a copy of the program folder
+# the wrong-question view, the study record, the maximized window and a question search. Uses a copy of the program folder
 # with a few marks set, so the demo bank itself stays untouched.
 # usage: scripts/tour.sh OUTDIR   (after ./run.sh or ./test.sh has built the program)
 set -euo pipefail
@@ -46,3 +46,8 @@ shot 2 study-record
 xdotool key Escape
 xdotool mousemove 500 $((top + 13)) click --repeat 2 --delay 80 1
 shot 2 maximized
+# The question search in the whole bank ("考试题库" of the maximized window): Ctrl+F, an ion,
+# Enter. (xdotool drops Chinese characters now and then; Latin ones it types reliably.)
+xdotool mousemove $((3 + 31)) $((3 + 25 + 32)) click 1; sleep 3
+xdotool key ctrl+f; sleep 0.5; xdotool type --delay 120 'Na+'; xdotool key Return
+shot 3 search

@@ -1,15 +1,20 @@
 // The question search: typed into the page bar's field, shown as a page, kept in step with the bank.
 #include "app/picture_button.h"
 #include "app/practice_window.h"
+#include "app/program.h"
 #include "app/search_field.h"
 #include "platform/page_view.h"
+#include "store/bank_connection.h"
 #include "store/search_index.h"
+#include "support/bank_backup.h"
+#include "support/feedback_window.h"
+#include "support/support_room.h"
 #include "store/view_mode.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_folder.h"
 #include "support/test_main.h"
 #include <QInputMethodEvent>
-#include <QProgressDialog>
+#include <QSqlQuery>
 
 namespace {
 using namespace fixture;
@@ -79,6 +84,7 @@ private slots:
     void ctrlFOpensTheFieldAndEscClearsIt();
     void emptyFieldDoesNothing();
     void moreThan200Hits();
+    void pageButtonsWorkOnTheResults();
     void indexFollowsARestoredBank_data();
     void indexFollowsARestoredBank();
 
@@ -87,31 +93,34 @@ private:
 
     std::unique_ptr<TestFolder> folder_;
     std::unique_ptr<ScriptedDialogs> dialogs_;
-    std::unique_ptr<TForm10> window_;
+    std::unique_ptr<Program::Windows> program_;
+    TForm10* window_ = nullptr;
 };
 
 void SearchTest::init()
 {
     folder_ = std::make_unique<TestFolder>(bank());
     dialogs_ = std::make_unique<ScriptedDialogs>();
-    window_ = std::make_unique<TForm10>();
+    program_ = std::make_unique<Program::Windows>();
+    window_ = program_->form10;
     window_->show();
     window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QVERIFY(QTest::qWaitForWindowActive(window_));
     window_->FormShow();
     window_->FormActivate();
 }
 
 void SearchTest::cleanup()
 {
-    window_.reset();
+    window_ = nullptr;
+    program_.reset();
     dialogs_.reset();
     folder_.reset();
 }
 
 void SearchTest::search(const QString& text)
 {
-    QTest::keyClick(window_.get(), Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClick(window_, Qt::Key_F, Qt::ControlModifier);
     SearchField* field = window_->searchField();
     QVERIFY(field->hasFocus());
     type(field, text);
@@ -274,27 +283,75 @@ void SearchTest::moreThan200Hits()
     QCOMPARE(window_->page().evaluate("document.getElementById('fan300').textContent").toString(), QStringLiteral("200. 青蒿素第200题"));
 }
 
+// Clicks the page's own button whose command link is the given one, as the candidate does.
+void clickPageButton(TForm10& window, const QString& link)
+{
+    window.page().runScript(QStringLiteral("document.querySelector('input[onclick*=\"") + link + QStringLiteral("\\'\"]').click();"));
+}
+
+void SearchTest::pageButtonsWorkOnTheResults()
+{
+    TForm10& window = *window_;
+    search("普鲁卡因胺");
+    QCOMPARE(pageQuestions(window), QStringLiteral("2"));
+    const QStringList page = window.page().fragmentLog();
+    clickPageButton(window, "http://scbt2");
+    QTRY_COMPARE_WITH_TIMEOUT(dialogs_->texts(), QStringList{"收藏成功！"}, 30000);
+    QCOMPARE(folder_->scalar("select scbt from question where id=2"), QStringLiteral("1"));
+    QCOMPARE(window.page().evaluate("document.querySelector('input[onclick*=\"http://scbt2\\'\"]').value").toString(), QStringLiteral("取消收藏"));
+    // The results stay on show: closing the message does not bring back a chapter.
+    QCOMPARE(window.page().fragmentLog(), page);
+    clickPageButton(window, "http://scbt2");
+    QTRY_COMPARE_WITH_TIMEOUT(dialogs_->texts(), (QStringList{"收藏成功！", "取消收藏！"}), 30000);
+    QCOMPARE(folder_->scalar("select scbt from question where id=2"), QString());
+
+    // A search again after the toggle draws the button from the stored mark.
+    folder_->exec("update question set scbt='1' where id=2");
+    search("普鲁卡因胺");
+    QCOMPARE(window.page().evaluate("document.querySelector('input[onclick*=\"http://scbt2\\'\"]').value").toString(), QStringLiteral("取消收藏"));
+
+    // 错题反馈 opens the feedback window with the question.
+    TForm9& feedback = *program_->support->feedbackWindow();
+    clickPageButton(window, "http://ctfk2");
+    QTRY_VERIFY_WITH_TIMEOUT(feedback.isVisible(), 30000);
+    feedback.close();
+}
+
 void SearchTest::indexFollowsARestoredBank_data()
 {
-    QTest::addColumn<QString>("change");
-    // A backup from before the search came: no index at all.
-    QTest::newRow("bank without an index") << "drop table search_text; drop table search_chars; drop table search_rows; drop table search_info;";
-    // Another bank, whose index was built from other content.
-    QTest::newRow("index of other content") << "update search_info set value='elsewhere' where key in ('token','fingerprint');";
+    QTest::addColumn<bool>("restore");
+    // A backup from before the search came: no index at all, and other content.
+    QTest::newRow("restored backup without an index") << true;
+    // A bank file put in place whose index was built from other content.
+    QTest::newRow("bank with the index of other content") << false;
 }
 
 void SearchTest::indexFollowsARestoredBank()
 {
-    QFETCH(QString, change);
+    QFETCH(bool, restore);
     search("阿司匹林");
     QCOMPARE(pageQuestions(*window_), QStringLiteral("1"));
     const QString marksBefore = folder_->scalar("select group_concat(id||scbt||ct||ct1, ',') from question");
-    // What a restore leaves: the bank's content and index replaced at once.
-    folder_->exec("begin");
-    for (const QString& statement : change.split(';', Qt::SkipEmptyParts))
-        folder_->exec(statement);
-    folder_->exec("update question set content='阿司匹林过敏' where id=2");
-    folder_->exec("commit");
+    if (restore) {
+        const QString file = folder_->path() + QStringLiteral("old.db");
+        BankBackup::backup(BankConnection::bankPath(), file);
+        {
+            QSqlDatabase old = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
+            old.setDatabaseName(file);
+            QVERIFY(old.open());
+            for (const char* statement : {"drop table search_text", "drop table search_chars", "drop table search_rows", "drop table search_info",
+                                          "update question set content='阿司匹林过敏' where id=2"})
+                QVERIFY(QSqlQuery(old).exec(QString::fromUtf8(statement)));
+            old.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("old"));
+        BankBackup::restore(BankConnection::bankPath(), file);
+    } else {
+        folder_->exec("begin");
+        folder_->exec("update search_info set value='elsewhere' where key in ('token','fingerprint')");
+        folder_->exec("update question set content='阿司匹林过敏' where id=2");
+        folder_->exec("commit");
+    }
     search("阿司匹林");
     QCOMPARE(pageQuestions(*window_), QStringLiteral("1,2"));
     QCOMPARE(folder_->scalar("select count(*) from search_rows"), QStringLiteral("8"));
