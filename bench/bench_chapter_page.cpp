@@ -7,10 +7,7 @@
 #include "store/view_mode.h"
 #include "support/test_folder.h"
 #include "support/test_main.h"
-#include "synthetic_bank.h"
 #include <QElapsedTimer>
-#include <QWidget>
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -23,13 +20,11 @@ int main(int argc, char* argv[])
 {
     Program::prepareEnvironment();
     QApplication app(argc, argv);
-    TestFolder folder;
-    const int chapter = SyntheticBank().generate(folder.db());
-    QWidget window;
-    PageView page(&window);
-    page.widget()->resize(1000, 700);
-    window.resize(1000, 700);
-    window.show();
+    bench::SyntheticChapter synthetic;
+    TestFolder& folder = synthetic.folder;
+    const int chapter = synthetic.id;
+    bench::ShownPage shown;
+    PageView& page = shown.page;
 
     const int runs = 15;
     const auto render = [&] { ChapterPage(folder.db(), page, ViewMode::kExercise).render(chapter); };

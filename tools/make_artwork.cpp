@@ -2,6 +2,7 @@
 // main window into <outdir>/tp/. Run at build time; needs only Qt6::Gui.
 
 #include "app/picture_table.h"
+#include "selftest/result_pictures.h"
 #include <cstring>
 #include <map>
 #include <string>
@@ -703,6 +704,16 @@ void smallTrend(QPainter &p)
         p.drawEllipse(at, 1.5, 1.5);
 }
 
+void smallClose(QPainter &p)
+{
+    p.setPen(roundPen(kWhite, 1.6));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(7, 7), 6, 6);
+    p.setPen(roundPen(kWhite, 1.8));
+    p.drawLine(QPointF(4.6, 4.6), QPointF(9.4, 9.4));
+    p.drawLine(QPointF(9.4, 4.6), QPointF(4.6, 9.4));
+}
+
 QImage pageButton(int w, const QString &caption, const Draw &icon, State s)
 {
     const int h = 25;
@@ -1007,6 +1018,12 @@ int main(int argc, char **argv)
         smallSearch(p, kTeal);
     }
     save(fieldIcon, QStringLiteral("ss-icon.bmp"));
+
+    // The close picture of the result window, in the style of the page bar.
+    const ResultPictures::Picture &close = ResultPictures::kClose;
+    const char *closeFiles[] = {close.normal, close.hover, close.pressed};
+    for (int k = 0; k < 3; ++k)
+        save(pageButton(close.width, QString::fromUtf8(close.caption), smallClose, states[k]), QString::fromLatin1(closeFiles[k]));
 
     save(titleBackground(), QStringLiteral("title-bg.jpg"));
     save(toolbarBackground(), QStringLiteral("toolbar-bg.jpg"));

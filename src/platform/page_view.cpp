@@ -75,6 +75,11 @@ QString PageView::scriptLiteral(const QString& text)
     return out;
 }
 
+QString PageView::scriptLiterals(const QStringList& texts)
+{
+    return scriptArray(texts);
+}
+
 PageView::PageView(QWidget* parent)
     : QObject(parent)
     , view_(new QWebEngineView(parent))
@@ -206,11 +211,16 @@ QVariantList PageView::readProperty(const QStringList& ids, const QString& prope
 
 void PageView::writeProperty(const QString& id, const QString& property, const QVariant& value)
 {
+    writeProperty(QStringList{id}, property, value);
+}
+
+void PageView::writeProperty(const QStringList& ids, const QString& property, const QVariant& value)
+{
     const QString literal = value.typeId() == QMetaType::Bool ? (value.toBool() ? QStringLiteral("true") : QStringLiteral("false"))
                                                               : scriptLiteral(value.toString());
     const QString path = property == QLatin1String("color") ? QStringLiteral("e.style.color") : QStringLiteral("e[") + scriptLiteral(property) + QLatin1Char(']');
-    runScript(QStringLiteral("(function(){var e=document.getElementById(") + scriptLiteral(id) + QStringLiteral(");if(e)") + path
-              + QLatin1Char('=') + literal + QStringLiteral(";})();"));
+    runScript(QStringLiteral("(function(ids){ids.forEach(function(id){var e=document.getElementById(id);if(e)") + path
+              + QLatin1Char('=') + literal + QStringLiteral(";});})(") + scriptArray(ids) + QStringLiteral(");"));
 }
 
 void PageView::setBodyFontSize(int pixels)

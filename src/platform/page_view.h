@@ -31,6 +31,8 @@ public:
     QWidget* widget() const;
     // The text as a JavaScript string literal, for scripts built around it.
     static QString scriptLiteral(const QString& text);
+    // The texts as a JavaScript array literal.
+    static QString scriptLiterals(const QStringList& texts);
 
     // Starts loading a local file; returns at once.
     void load(const QString& path);
@@ -54,6 +56,9 @@ public:
     // (null where no element has the id). Throws PageError as evaluate does.
     QVariantList readProperty(const QStringList& ids, const QString& property);
     void writeProperty(const QString& id, const QString& property, const QVariant& value);
+    // The same value written to every element of the list in one script call;
+    // ids without an element are passed over.
+    void writeProperty(const QStringList& ids, const QString& property, const QVariant& value);
 
     void setBodyFontSize(int pixels);
     // Text zoom level 0 to 4; 2 is the normal size.

@@ -11,20 +11,11 @@ const QString kDoubleBreak = QStringLiteral("<br><br>");
 const QString kRule = QStringLiteral("<hr>");
 constexpr int kCaseCode = 8;
 constexpr int kMatchingCode = 9;
-
-QString questionsQuery(const QString& groupId, const QString& viewMode)
-{
-    const QString mark = ViewMode::markColumn(viewMode);
-    if (mark.isEmpty())
-        return QStringLiteral("select * from question where readtextid=") + groupId;
-    return QStringLiteral("select * from question where (readtextid=") + groupId + QStringLiteral(") and (") + mark
-        + QStringLiteral("='") + QStringLiteral("1") + QStringLiteral("'") + QStringLiteral(")");
-}
 }
 
 QList<QSqlRecord> groupQuestions(const QSqlDatabase& db, const QString& groupId, const QString& viewMode)
 {
-    return sql::select(db, questionsQuery(groupId, viewMode));
+    return sql::select(db, ViewMode::groupQuestionsStatement(viewMode, groupId));
 }
 
 QuestionGroups::QuestionGroups(const QSqlDatabase& db, PageView& page, TextMark mark)

@@ -17,4 +17,14 @@ inline QString markColumn(const QString& mode)
         return QStringLiteral("ct");
     return QString();
 }
+
+// The questions of one reading-text group as the view shows them.
+inline QString groupQuestionsStatement(const QString& mode, const QString& groupId)
+{
+    const QString mark = markColumn(mode);
+    if (mark.isEmpty())
+        return QStringLiteral("select * from question where readtextid=") + groupId;
+    return QStringLiteral("select * from question where (readtextid=") + groupId + QStringLiteral(") and (") + mark
+        + QStringLiteral("='") + QStringLiteral("1") + QStringLiteral("'") + QStringLiteral(")");
+}
 }
