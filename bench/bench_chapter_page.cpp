@@ -1,6 +1,7 @@
 // The chapter page of the synthetic bank's 300-question chapter, built three ways in one run:
 // (a) as the program builds it, (b) the same final HTML loaded as one static document,
 // (c) the same fragments sent with one script call each.
+#include "bench_page.h"
 #include "bench_support.h"
 #include "platform/page_view.h"
 #include "practice/chapter_page.h"
