@@ -46,10 +46,14 @@ void ExamKeys::listen(bool on)
     if (on == listening_)
         return;
     listening_ = on;
-    if (on)
-        qApp->installEventFilter(this);
-    else
+    if (!on) {
         qApp->removeEventFilter(this);
+        return;
+    }
+    qApp->installEventFilter(this);
+    // A closed message box need not hand the keyboard back to the exam window by itself.
+    if (window_ && window_->isVisible())
+        window_->activateWindow();
 }
 
 ExamKeys::Pause::Pause(ExamKeys& keys)
