@@ -1,33 +1,18 @@
 // Backup and restore of the 20,000-question synthetic bank with marks, against a plain
 // copy of the same bank file, measured alternately in one run.
+#include "bench_support.h"
 #include "store/bank_connection.h"
 #include "support/bank_backup.h"
 #include "support/test_folder.h"
 #include "synthetic_bank.h"
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlQuery>
-#include <algorithm>
 #include <cstdio>
-#include <functional>
 
-namespace {
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
-
-double timed(const std::function<void()>& work)
-{
-    QElapsedTimer clock;
-    clock.start();
-    work();
-    return clock.nsecsElapsed() / 1e6;
-}
-}
+using bench::median;
+using bench::timed;
 
 int main(int argc, char* argv[])
 {

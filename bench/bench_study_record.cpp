@@ -2,6 +2,7 @@
 // against a plain read of those record rows, in one run.
 #include "record/study_record_window.h"
 #include "store/bank_connection.h"
+#include "bench_support.h"
 #include "support/test_folder.h"
 #include "support/test_main.h"
 #include "synthetic_bank.h"
@@ -14,19 +15,8 @@
 #include <functional>
 
 namespace {
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
-
-double timed(const std::function<void()>& work)
-{
-    QElapsedTimer clock;
-    clock.start();
-    work();
-    return clock.nsecsElapsed() / 1e6;
-}
+using bench::median;
+using bench::timed;
 
 // Every column of every record row, walked as any reader of them must.
 long long readRows(const QSqlDatabase& db)

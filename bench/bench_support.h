@@ -7,12 +7,21 @@
 #include <algorithm>
 #include <functional>
 
-// Shared by the benchmarks: medians, timed page work, and the page on show saved as one static document.
+// Shared by the benchmarks: medians, timed runs and page work, and the page on show saved as one static document.
 namespace bench {
 inline double median(QList<double> values)
 {
     std::sort(values.begin(), values.end());
     return values.at(values.size() / 2);
+}
+
+// One run of work, in milliseconds.
+inline double timed(const std::function<void()>& work)
+{
+    QElapsedTimer clock;
+    clock.start();
+    work();
+    return clock.nsecsElapsed() / 1e6;
 }
 
 // Times one piece of page work, ending when the page has laid itself out.
