@@ -34,10 +34,7 @@ int main(int argc, char* argv[])
     const QString staticPath = folder.path() + QStringLiteral("static.html");
     if (!bench::saveStatic(page, staticPath))
         return 1;
-    const auto loadStatic = [&] {
-        page.load(staticPath);
-        page.waitReady();
-    };
+    const auto loadStatic = [&] { bench::loadStatic(page, staticPath); };
     timed(page, loadStatic);  // warm-up
 
     // Alternating runs, so that a slow spell of the machine weighs on both ways alike.

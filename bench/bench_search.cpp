@@ -145,8 +145,7 @@ int main(int argc, char* argv[])
     if (!bench::saveStatic(page, staticPath))
         return 1;
     const auto loadStatic = [&] {
-        page.load(staticPath);
-        page.waitReady();
+        bench::loadStatic(page, staticPath);
         page.evaluate(QStringLiteral("document.body.scrollHeight"));
     };
     loadStatic();

@@ -43,4 +43,11 @@ inline bool saveStatic(PageView& page, const QString& path)
     file.write(("<!DOCTYPE html>\n" + page.evaluate(QStringLiteral("document.documentElement.outerHTML")).toString()).toUtf8());
     return true;
 }
+
+// Loads a saved page and waits until it is ready.
+inline void loadStatic(PageView& page, const QString& path)
+{
+    page.load(path);
+    page.waitReady();
+}
 }
