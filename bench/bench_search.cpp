@@ -25,14 +25,7 @@
 
 namespace {
 using bench::median;
-
-double timed(const std::function<void()>& run)
-{
-    QElapsedTimer clock;
-    clock.start();
-    run();
-    return clock.nsecsElapsed() / 1e6;
-}
+using bench::timed;
 
 // Texts of one to six characters cut from random questions' stems, options,
 // explanations and group texts.
