@@ -14,7 +14,6 @@
 #include "support/test_folder.h"
 #include "support/test_main.h"
 #include "synthetic_bank.h"
-#include <QElapsedTimer>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QWidget>
