@@ -9,6 +9,7 @@
 #include "store/bank_connection.h"
 #include "store/sql.h"
 #include "store/sql_script.h"
+#include "store/study_record.h"
 #include "support/exam_bank.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_draws.h"
@@ -122,6 +123,7 @@ private slots:
     void rates_data();
     void rates();
     void gradingResultAndReview();
+    void unrecordedGradingStillShowsTheResult();
 };
 
 void ExamSessionTest::openingDrawsAndShowsTheFirstQuestion()
@@ -380,9 +382,14 @@ void ExamSessionTest::gradingResultAndReview()
                           "<tr align=\"center\"><td>合  计</td> <td>11</td> <td>4</td><td>11</td><td>4</td><td>36%</td> </tr> </table>";
     QCOMPARE(s.page.fragmentLog(), QStringList{table});
     QVERIFY(s.bodyText().contains("批 阅 试 卷 结 果"));
+    // The sitting is in the study record with the table's figures.
+    QCOMPARE(s.folder.scalar("select group_concat(kind || ' ' || minutes || ' ' || correct || '/' || units) from jilu"), QString("exam 0 4/11"));
+    QCOMPARE(s.folder.scalar("select group_concat(type || ' ' || correct || '/' || units, '; ') from (select * from jilu_tx order by seq)"),
+             QString("单项选择题 1/3; 多项选择题 2/3; 案例分析题 1/2; 配伍选择题 0/3"));
 
     const int before = s.dialogs.shown.size();
     s.session.RzBitBtn3Click();
+    QCOMPARE(s.folder.scalar("select count(*) from jilu"), QString("1"));
     s.session.RzBitBtn1Click();
     s.session.RzBitBtn2Click();
     QCOMPARE(s.dialogs.texts().mid(before), (QStringList{"您已经交卷，不能重复交卷！", "您已经交卷，不能进行\"上一题\"的操作！",
@@ -403,6 +410,26 @@ void ExamSessionTest::gradingResultAndReview()
     QCOMPARE(result[3].right, 2);
     QCOMPARE(result[3].wrong, 1);
     QCOMPARE(sheet.cell("a8")->colour, SheetColour::current());
+}
+
+void ExamSessionTest::unrecordedGradingStillShowsTheResult()
+{
+    Sitting s(examBank(examCounts(3, 0, 0, 0)));
+    StudyRecord::ensureTables(s.folder.db());
+    s.folder.exec("create trigger refuse before insert on jilu_tx begin select raise(abort, 'disk full'); end");
+    s.open();
+    s.run("update sj set tjda='A' where tid='1';");
+    try {
+        s.session.RzBitBtn3Click();
+        QFAIL("the failed record was not reported");
+    } catch (const KaivoraError& e) {
+        QVERIFY(e.text().startsWith("本次成绩未能记入学习记录：") && e.text().contains("disk full"));
+    }
+    QVERIFY(s.session.submitted());
+    QVERIFY(s.page.fragmentLog().last().endsWith("<td>合  计</td> <td>3</td> <td>1</td><td>3</td><td>1</td><td>33%</td> </tr> </table>"));
+    QVERIFY(s.bodyText().contains("批 阅 试 卷 结 果"));
+    // Nothing of the record is left half written.
+    QCOMPARE(s.folder.scalar("select count(*) from jilu"), QString("0"));
 }
 
 KAIVORA_TEST_MAIN(ExamSessionTest)

@@ -10,6 +10,7 @@
 #include "store/bank_connection.h"
 #include "store/program_folder.h"
 #include "store/sql.h"
+#include "store/study_record.h"
 #include <QStringList>
 
 namespace {
@@ -104,6 +105,7 @@ void ExamSession::FormActivate(DrawSource& draws)
     sheet_.PaintCell(current_, SheetColour::current());
     ExamPage(db, page_).render(first, ExamPage::Form::First);
     notice.hide();
+    sitting_.start();
 
     const int type = typeIndex(text(first, "lx"));
     if (type >= 0) {
@@ -246,7 +248,29 @@ void ExamSession::GradePaper()
     screen_.showSubmitted();
 
     const PaperGrading::Result result = PaperGrading(db).grade(sheet_);
+    // The grading writes nothing of its own; its record lands whole (one transaction)
+    // once, as the second press is refused above. A record that fails still shows the result.
+    QString unrecorded;
+    try {
+        record(db, result);
+    } catch (const KaivoraError& e) {
+        unrecorded = e.text();
+    }
     page_.load(ProgramFolder::file(QStringLiteral("ty.html")));
     page_.append(PaperGrading::resultTable(result));
     page_.flush();
+    if (!unrecorded.isEmpty())
+        throw KaivoraError(QStringLiteral("本次成绩未能记入学习记录：") + unrecorded);
+}
+
+void ExamSession::record(const QSqlDatabase& db, const PaperGrading::Result& result) const
+{
+    StudyRecord::ExamRecord exam;
+    exam.at = QDateTime::currentDateTime();
+    exam.minutes = int((sitting_.elapsed() + 30000) / 60000);
+    for (int t = 0; t < int(result.size()); ++t)
+        exam.types.append({PaperGrading::typeName(t), result[t].count(), result[t].right});
+    sql::Transaction transaction(db);
+    StudyRecord::appendExam(db, exam);
+    transaction.commit();
 }

@@ -1,5 +1,8 @@
 #pragma once
 #include "exam/answer_sheet.h"
+#include "exam/paper_grading.h"
+#include <QElapsedTimer>
+#include <QSqlDatabase>
 #include <QSqlRecord>
 #include <QString>
 #include <array>
@@ -66,6 +69,8 @@ private:
     void promptOnce(const QString& type);
     std::optional<QSqlRecord> row(double number);
     void capture();
+    // The study record's entry for this sitting.
+    void record(const QSqlDatabase& db, const PaperGrading::Result& result) const;
     void showReview(double number);
 
     BankConnection& bank_;
@@ -77,5 +82,7 @@ private:
     bool submitted_ = false;
     double current_ = 0;
     int rows_ = 0;
+    // From the first question on show to the grading.
+    QElapsedTimer sitting_;
     std::array<bool, 4> prompted_{false, false, false, false};
 };

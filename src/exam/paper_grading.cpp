@@ -19,6 +19,11 @@ PaperGrading::PaperGrading(const QSqlDatabase& db)
 {
 }
 
+QString PaperGrading::typeName(int type)
+{
+    return QString::fromUtf8(kNames[type]);
+}
+
 QString PaperGrading::rate(int right, int count)
 {
     // A paper without units shows 0%, not a division by zero.
@@ -68,7 +73,7 @@ QString PaperGrading::resultTable(const Result& result)
         right += result[t].right;
         count += result[t].count();
         if (result[t].count() != 0)
-            html += resultRow(QString::fromUtf8(kNames[t]), result[t].count(), result[t].right);
+            html += resultRow(typeName(t), result[t].count(), result[t].right);
     }
     html += resultRow(QStringLiteral("合  计"), count, right);
     return html + QStringLiteral("</table>");

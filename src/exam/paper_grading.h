@@ -20,6 +20,8 @@ public:
     explicit PaperGrading(const QSqlDatabase& db);
     Result grade(AnswerSheet& sheet);
 
+    // "单项选择题" … "配伍选择题" for the tallies 0 to 3.
+    static QString typeName(int type);
     // right ÷ count with two decimals, as a whole percentage: "67", "100", "0".
     static QString rate(int right, int count);
     // The whole result table, one fragment.
