@@ -8,6 +8,7 @@
 #include "selftest/score_table.h"
 #include "selftest/selftest_room.h"
 #include "store/sql.h"
+#include "store/study_record.h"
 #include "store/view_mode.h"
 #include "support/test_folder.h"
 #include "support/test_main.h"
@@ -309,6 +310,11 @@ void SelfTestTest::gradedPageKeepsOrDropsTheWrongQuestions()
                                              "B型题配伍选择题|3|2"}));
     QCOMPARE(marks(folder, "ct1"), kWrong.join(','));
     QCOMPARE(marks(folder, "ct"), bank);
+    // The study record keeps the grading's figures, the empty A3/A4 row left out.
+    QCOMPARE(folder.scalar("select group_concat(kind || ' ' || chapter || ' ' || view || ' ' || correct || '/' || units) from jilu"),
+             QStringLiteral("selftest 3 习 题 集 9/17"));
+    QCOMPARE(folder.scalar("select group_concat(type || ' ' || correct || '/' || units, '; ') from (select * from jilu_tx order by seq)"),
+             QStringLiteral("A1型题 2/3; X型题 1/3; 五个公用备选多个题每题一个选项9 1/1; 阅读案例多个问题8 3/7; B型题配伍选择题 2/3"));
 
     // Back on the practice page: not built again, red numbers, ticks and every answer shown.
     QTest::qWait(50);
@@ -402,6 +408,7 @@ void SelfTestTest::failedGradingWritesNothing_data()
     QTest::newRow("the page's process died") << "kill";
     QTest::newRow("an option is gone from the page") << "document.getElementById('40').remove()";
     QTest::newRow("no chapter on show") << "";
+    QTest::newRow("the study record refuses it") << "record";
 }
 
 void SelfTestTest::failedGradingWritesNothing()
@@ -418,6 +425,9 @@ void SelfTestTest::failedGradingWritesNothing()
         QTRY_VERIFY(died);
     } else if (failure.isEmpty()) {
         practice.window.state().currentChapterId.clear();
+    } else if (failure == "record") {
+        StudyRecord::ensureTables(folder.db());
+        folder.exec("create trigger refuse before insert on jilu_tx begin select raise(abort, 'disk full'); end");
     } else {
         practice.window.page().evaluate(failure);
     }
@@ -434,6 +444,8 @@ void SelfTestTest::failedGradingWritesNothing()
     if (failure != "kill")
         QCOMPARE(redNumbers(practice.window), QString());
     QVERIFY(practice.window.pageReady());
+    if (failure == "record")
+        QCOMPARE(folder.scalar("select count(*) from jilu"), QStringLiteral("0"));
 }
 
 void SelfTestTest::joinedWritesLandWithTheGrading_data()
@@ -511,10 +523,10 @@ void SelfTestTest::reactivationRendersOnceIntoAFreshPage()
 
 void SelfTestTest::failedTableIsReportedOnce()
 {
-    // The last row the grading writes spoils a count that the table reads.
+    // Dropping the empty rows, the table's first step, spoils a count that it reads next.
     TestFolder folder(gradingBank());
-    folder.exec(QStringLiteral("create trigger spoil after insert on fenshu when new.tx='%1' "
-                               "begin update fenshu set dd='坏' where tx='A1型题'; end").arg(kA3A4));
+    folder.exec(QStringLiteral("create trigger spoil after delete on fenshu when old.sts='0' "
+                               "begin update fenshu set dd='坏' where tx='A1型题'; end"));
     Practice practice;
     answer(practice.window, kTicks);
     ModalSteps modals;

@@ -9,6 +9,7 @@
 #include "selftest/score_table.h"
 #include "store/bank_connection.h"
 #include "store/sql.h"
+#include "store/study_record.h"
 #include "store/view_mode.h"
 #include <QScopeGuard>
 #include <QtGlobal>
@@ -43,7 +44,13 @@ void SelfTestRoom::BitBtn1Click()
         host_.state().skipNextActivation = true;
         const auto closeBank = qScopeGuard([this] { host_.bank().close(); });
         try {
-            PageGrading(host_.bank().reopen(), host_.page(), host_.state().viewMode).grade(host_.state().currentChapterId);
+            const QString viewMode = host_.state().viewMode;
+            // The grading's record lands with its marks and scores, or neither does.
+            PageGrading(host_.bank().reopen(), host_.page(), viewMode)
+                .grade(host_.state().currentChapterId, [&viewMode](const QSqlDatabase& db, const GradingOutcome& outcome) {
+                    StudyRecord::appendSelfTest(db, {QDateTime::currentDateTime(), outcome.chapterId.toInt(), viewMode,
+                                                     StudyRecord::pageGradingScores(db)});
+                });
             graded = true;
         } catch (const std::exception& e) {
             // A grading that fails ends without a word and without a result window;
