@@ -81,12 +81,23 @@ void TestFolder::exec(const QString& statement)
 
 void TestFolder::setUpdateHost(const QString& host)
 {
+    setSetting(QStringLiteral("update"), QStringLiteral("host"), host);
+}
+
+void TestFolder::setSetting(const QString& section, const QString& key, const QString& value)
+{
     QFile file(dir_.filePath(QStringLiteral("kaivora.ini")));
     if (!file.open(QIODevice::ReadOnly))
         throw std::runtime_error("no kaivora.ini");
     QString text = QString::fromUtf8(file.readAll());
     file.close();
-    text.replace(QRegularExpression(QStringLiteral("(\\[update\\][^\\[]*?host=)[^\n]*")), QStringLiteral("\\1") + host);
+    const QRegularExpression line(QStringLiteral("(\\[") + QRegularExpression::escape(section) + QStringLiteral("\\][^\\[]*?\n")
+                                  + QRegularExpression::escape(key) + QStringLiteral("=)[^\n]*"));
+    if (!line.match(text).hasMatch())
+        throw std::runtime_error("kaivora.ini has no such setting");
+    // Semicolons start a comment unless the value is quoted.
+    const QString written = value.contains(QLatin1Char(';')) ? QLatin1Char('"') + value + QLatin1Char('"') : value;
+    text.replace(line, QStringLiteral("\\1") + QString(written).replace(QLatin1Char('\\'), QStringLiteral("\\\\")));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw std::runtime_error("cannot write kaivora.ini");
     file.write(text.toUtf8());

@@ -20,6 +20,8 @@ public:
     void exec(const QString& statement);
     // The update server the program asks, "host:port"; a closed loopback port unless set.
     void setUpdateHost(const QString& host);
+    // Any setting of kaivora.ini, e.g. ("feedback", "odbc", connection string).
+    void setSetting(const QString& section, const QString& key, const QString& value);
 
 private:
     QTemporaryDir dir_;
