@@ -3,6 +3,7 @@
 #include "store/error.h"
 #include "store/sql.h"
 #include "store/view_mode.h"
+#include <QHash>
 
 namespace {
 const QString kMatchingCode = QStringLiteral("9");
@@ -59,6 +60,7 @@ QVector<PageGrading::Group> PageGrading::readChapter(const QString& chapterId) c
         throw KaivoraError(QStringLiteral("章节不存在"));
     const QString rid0 = sql::text(chapter.first(), QStringLiteral("id"));
     QVector<Group> groups;
+    QStringList choiceIds;
     for (const auto& text : sql::select(db_, QStringLiteral("select * from readtext where treeid=") + rid0 + QStringLiteral(" order by qtypeid"))) {
         const auto type = sql::select(db_, QStringLiteral("select * from qtype where id=") + sql::text(text, QStringLiteral("qtypeid")));
         if (type.isEmpty())
@@ -71,16 +73,25 @@ QVector<PageGrading::Group> PageGrading::readChapter(const QString& chapterId) c
             Question question;
             question.id = sql::text(row, QStringLiteral("id"));
             question.answer = sql::text(row, QStringLiteral("answer"));
-            if (matching) {
+            if (matching)
                 question.elementIds.append(QStringLiteral("a") + question.id);
-            } else {
-                for (const auto& option : sql::select(db_, QStringLiteral("select * from opinion where questionid=") + question.id))
-                    question.elementIds.append(sql::text(option, QStringLiteral("id")));
-            }
+            else
+                choiceIds.append(question.id);
             group.questions.append(question);
         }
         groups.append(group);
     }
+    if (choiceIds.isEmpty())
+        return groups;
+    // The options of all questions in one read, each question's in the order of its rows.
+    QHash<QString, QStringList> options;
+    for (const auto& option : sql::select(db_, QStringLiteral("select * from opinion where questionid in (") + choiceIds.join(QLatin1Char(','))
+                                                   + QStringLiteral(") order by questionid, id")))
+        options[sql::text(option, QStringLiteral("questionid"))].append(sql::text(option, QStringLiteral("id")));
+    for (Group& group : groups)
+        for (Question& question : group.questions)
+            if (question.elementIds.isEmpty())
+                question.elementIds = options.value(question.id);
     return groups;
 }
 
