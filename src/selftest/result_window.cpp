@@ -77,6 +77,20 @@ void TForm15::Image1Click()
     close();
 }
 
+void TForm15::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (QWidget* over = parentWidget()) {
+        const QRect frame = over->window()->frameGeometry();
+        move(frame.center() - QPoint(width() / 2, height() / 2));
+    }
+    activateWindow();
+    // Being shown counts as the first activation: without a window manager the
+    // window may never be told it is active, and one within the timer's interval
+    // only starts it again.
+    FormActivate();
+}
+
 bool TForm15::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate)
