@@ -13,17 +13,9 @@ copy=$(mktemp -d /tmp/kaivora-paper-tour.XXXXXX)
 cp -r build/kaivora/. "$copy"
 sqlite3 "$copy/Data/med.db" "update ts set txs=(case rowid when 1 then '4' when 2 then '2' else '1' end), fg=(case rowid when 1 then '4' else fg end);"
 
-display=160
-while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "${app:-}" "$xvfb" 2>/dev/null; rm -rf "$copy"' EXIT
-export DISPLAY=":$display"
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
-KAIVORA_READY_FILE="$copy/ready" "$copy/kaivora" >/dev/null 2>&1 &
-app=$!
-for _ in $(seq 600); do [ -e "$copy/ready" ] && break; sleep 0.1; done
-sleep 2
+trap 'kill "${app:-}" "${xvfb:-}" 2>/dev/null; rm -rf "$copy"' EXIT
+. scripts/xvfb_program.sh
+start_program "$copy" 160
 
 left=128; top=16; middle=640
 shot() { sleep "$1"; import -window root "$out/$2.png"; echo "$out/$2.png"; }

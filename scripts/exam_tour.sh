@@ -13,18 +13,10 @@ command -v xdotool >/dev/null || { apt-get update -qq && DEBIAN_FRONTEND=noninte
 copy=$(mktemp -d /tmp/kaivora-exam-tour.XXXXXX)
 cp -r build/kaivora/. "$copy"
 
-display=140
-while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
 calc=""
-trap 'kill ${calc:-} "${app:-}" "$xvfb" 2>/dev/null; rm -rf "$copy"' EXIT
-export DISPLAY=":$display"
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
-KAIVORA_READY_FILE="$copy/ready" "$copy/kaivora" >/dev/null 2>&1 &
-app=$!
-for _ in $(seq 600); do [ -e "$copy/ready" ] && break; sleep 0.1; done
-sleep 2
+trap 'kill ${calc:-} "${app:-}" "${xvfb:-}" 2>/dev/null; rm -rf "$copy"' EXIT
+. scripts/xvfb_program.sh
+start_program "$copy" 140
 
 # The practice window is centred: left 1280/2-512, top 800/2-384; the screens are centred on x 640.
 left=128; top=16; middle=640

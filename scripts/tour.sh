@@ -16,17 +16,9 @@ sqlite3 "$copy/Data/med.db" "update question set scbt='1' where id in (3, 5, 9, 
                              update question set ct='1' where id in (2, 4, 7, 11, 15, 501, 530, 540);"
 build/tools/add_record "$copy/Data/med.db" 8 24 >/dev/null
 
-display=120
-while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "${app:-}" "$xvfb" 2>/dev/null; rm -rf "$copy"' EXIT
-export DISPLAY=":$display"
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
-KAIVORA_READY_FILE="$copy/ready" "$copy/kaivora" >/dev/null 2>&1 &
-app=$!
-for _ in $(seq 600); do [ -e "$copy/ready" ] && break; sleep 0.1; done
-sleep 2
+trap 'kill "${app:-}" "${xvfb:-}" 2>/dev/null; rm -rf "$copy"' EXIT
+. scripts/xvfb_program.sh
+start_program "$copy" 120
 
 # The window is centred: left 1280/2-512, top 800/2-384; the toolbar starts 28 pixels down.
 left=128; top=16; toolbar=$((top + 3 + 25 + 32))

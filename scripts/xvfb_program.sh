@@ -1,0 +1,15 @@
+# Sourced by the screenshot tours. start_program FOLDER FIRST_DISPLAY starts a private Xvfb on
+# the first free display from FIRST_DISPLAY on, exports DISPLAY, starts the program of the
+# program folder FOLDER and waits for its window; the caller's trap kills $app and $xvfb.
+start_program() {
+  local folder=$1 display=$2
+  while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+  Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  export DISPLAY=":$display"
+  for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+  KAIVORA_READY_FILE="$folder/ready" "$folder/kaivora" >/dev/null 2>&1 &
+  app=$!
+  for _ in $(seq 600); do [ -e "$folder/ready" ] && break; sleep 0.1; done
+  sleep 2
+}
