@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSqlQuery>
+#include <QStorageInfo>
 #include <QThread>
 #include <QTimer>
 #include <QUuid>
@@ -105,7 +106,9 @@ private slots:
     void emptyFieldAsksForAFile_data();
     void emptyFieldAsksForAFile();
     void failedBackupKeepsTheWindowOpen();
+    void backupHoldsAWriteStillInTheLog_data();
     void backupHoldsAWriteStillInTheLog();
+    void backupToAnotherFileSystem();
     void choosingABackup_data();
     void choosingABackup();
     void rejectedChoiceKeepsTheAcceptedFile();
@@ -220,13 +223,28 @@ void BackupTest::failedBackupKeepsTheWindowOpen()
     QVERIFY(!QFileInfo::exists(target));
 }
 
+void BackupTest::backupHoldsAWriteStillInTheLog_data()
+{
+    QTest::addColumn<bool>("olderReader");
+    QTest::newRow("log alone") << false;
+    // A reader that started before the write keeps it out of the bank file.
+    QTest::newRow("older reader holds the log") << true;
+}
+
 void BackupTest::backupHoldsAWriteStillInTheLog()
 {
+    QFETCH(bool, olderReader);
     TestFolder folder(bank());
     BankConnection other(QStringLiteral("other"));
     QSqlDatabase db = other.open();
     QSqlQuery query(db);
     QVERIFY(query.exec("PRAGMA wal_autocheckpoint=0"));
+    BankConnection reader(QStringLiteral("reader"));
+    QSqlQuery read(reader.open());
+    if (olderReader) {
+        QVERIFY(read.exec("begin"));
+        QVERIFY(read.exec("select count(*) from question") && read.next());
+    }
     QVERIFY(query.exec("update question set scbt='1' where id=3"));
     // The write is in the log only: a copy of the bank file alone misses it.
     QVERIFY(QFileInfo(folder.bankPath() + "-wal").size() > 0);
@@ -243,8 +261,28 @@ void BackupTest::backupHoldsAWriteStillInTheLog()
     click(&backup, "确定");
     QCOMPARE(dialogs.texts(), QStringList{"备份成功！"});
     QCOMPARE(marks(target), QStringLiteral("1:1,2:1,3:1/主管药师"));
-    // The other connection goes on working.
+    QCOMPARE(queryFile(target, "PRAGMA integrity_check"), QStringLiteral("ok"));
+    // A single file that opens without a log beside it.
+    QCOMPARE(queryFile(target, "PRAGMA journal_mode"), QStringLiteral("delete"));
+    // The other connections go on working.
+    if (olderReader)
+        QVERIFY(read.exec("commit"));
     QVERIFY(query.exec("update question set ct='1' where id=3"));
+}
+
+void BackupTest::backupToAnotherFileSystem()
+{
+    // A backup on a stick or another disk cannot be copied inside one file system.
+    const QString shm = QStringLiteral("/dev/shm");
+    TestFolder folder(bank());
+    if (!QFileInfo(shm).isDir() || QStorageInfo(shm).device() == QStorageInfo(folder.path()).device())
+        QSKIP("no second file system to back up to");
+    folder.exec("update question set scbt='1' where id=3");
+    const QString target = shm + "/" + kMark + QUuid::createUuid().toString(QUuid::WithoutBraces) + ".db";
+    BankBackup::backup(folder.bankPath(), target);
+    const QString content = marks(target);
+    QFile::remove(target);
+    QCOMPARE(content, QStringLiteral("1:1,2:1,3:1/主管药师"));
 }
 
 void BackupTest::choosingABackup_data()
@@ -310,6 +348,7 @@ void BackupTest::nonBankFilesAreRefused_data()
     QTest::newRow("unrelated database") << "unrelated";
     QTest::newRow("bank without a table") << "table";
     QTest::newRow("truncated bank") << "truncated";
+    QTest::newRow("index that disagrees with its table") << "index";
     QTest::newRow("missing file") << "missing";
 }
 
@@ -328,16 +367,28 @@ void BackupTest::nonBankFilesAreRefused()
         db.close();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase("unrelated");
-    } else if (kind == "table" || kind == "truncated") {
+    } else if (kind == "table" || kind == "truncated" || kind == "index") {
         BankBackup::backup(folder.bankPath(), chosen);
-        if (kind == "table") {
+        if (kind == "table" || kind == "index") {
             QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "damaged");
             db.setDatabaseName(chosen);
             QVERIFY(db.open());
-            QVERIFY(QSqlQuery(db).exec("drop table fenshu"));
+            QSqlQuery damage(db);
+            if (kind == "table") {
+                QVERIFY(damage.exec("drop table fenshu"));
+            } else {
+                // The favourites index now claims to index another column: its entries
+                // no longer match the rows, while every page is still well formed.
+                QVERIFY(damage.exec("PRAGMA writable_schema=ON"));
+                QVERIFY(damage.exec("update sqlite_master set sql='CREATE INDEX question_scbt ON question(ct)' "
+                                    "where name='question_scbt'"));
+            }
+            damage.finish();
             db.close();
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase("damaged");
+            if (kind == "index")
+                QCOMPARE(queryFile(chosen, "PRAGMA quick_check"), QStringLiteral("ok"));
         } else {
             QFile file(chosen);
             QVERIFY(file.size() > 16 * 4096);

@@ -1,81 +1,27 @@
 #include "support/bank_backup.h"
 #include "store/bank_connection.h"
 #include "store/error.h"
+#include "support/bank_snapshot.h"
+#include "support/integrity_check.h"
+#include "support/part_file.h"
+#include "support/sqlite_connection.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
-#include <QTemporaryFile>
-#include <cstdio>
-#include <exception>
-#include <optional>
-#include <thread>
-#include <unistd.h>
+#include <algorithm>
+#include <fcntl.h>
+#include <future>
 #include <sqlite3.h>
+#include <unistd.h>
 
 namespace {
-constexpr int kBusyTimeoutMs = 5000;
-
-// One raw SQLite connection: the online backup API works on connections, not on Qt's.
-class Connection {
-public:
-    Connection(const QString& path, int flags)
-    {
-        const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, flags, nullptr);
-        if (rc != SQLITE_OK) {
-            const QString text = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString::fromUtf8(sqlite3_errstr(rc));
-            sqlite3_close_v2(db_);
-            throw KaivoraError(text + QStringLiteral(": ") + path);
-        }
-        sqlite3_busy_timeout(db_, kBusyTimeoutMs);
-    }
-    ~Connection() { sqlite3_close_v2(db_); }
-    Connection(const Connection&) = delete;
-    Connection& operator=(const Connection&) = delete;
-
-    sqlite3* get() const { return db_; }
-    KaivoraError error() const { return KaivoraError(QString::fromUtf8(sqlite3_errmsg(db_))); }
-
-    void exec(const QString& statement) const
-    {
-        char* message = nullptr;
-        if (sqlite3_exec(db_, statement.toUtf8().constData(), nullptr, nullptr, &message) != SQLITE_OK) {
-            const QString text = QString::fromUtf8(message ? message : sqlite3_errmsg(db_));
-            sqlite3_free(message);
-            throw KaivoraError(text);
-        }
-    }
-
-    // The given column of every row.
-    QStringList column(const QString& statement, int index = 0) const
-    {
-        sqlite3_stmt* query = nullptr;
-        if (sqlite3_prepare_v2(db_, statement.toUtf8().constData(), -1, &query, nullptr) != SQLITE_OK)
-            throw error();
-        QStringList values;
-        int rc;
-        while ((rc = sqlite3_step(query)) == SQLITE_ROW)
-            values.append(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(query, index))));
-        sqlite3_finalize(query);
-        if (rc != SQLITE_DONE)
-            throw error();
-        return values;
-    }
-
-private:
-    sqlite3* db_ = nullptr;
-};
-
-// Copies every page of from into to as one write transaction of to.
-void copyPages(const Connection& from, const Connection& to)
+void requireSqliteFile(const QString& path)
 {
-    sqlite3_backup* backup = sqlite3_backup_init(to.get(), "main", from.get(), "main");
-    if (!backup)
-        throw to.error();
-    const int step = sqlite3_backup_step(backup, -1);
-    const int finish = sqlite3_backup_finish(backup);
-    if (step != SQLITE_DONE || finish != SQLITE_OK)
-        throw KaivoraError(QString::fromUtf8(sqlite3_errstr(step != SQLITE_DONE ? step : finish)));
+    const QString problem = BankConnection::problemWith(path);
+    if (!problem.isEmpty())
+        throw KaivoraError(problem);
 }
 
 // The tables and columns the program reads and writes, from its own schema.
@@ -84,7 +30,7 @@ QHash<QString, QStringList> bankColumns()
     QFile file(QStringLiteral(":/bank/schema.sql"));
     if (!file.open(QIODevice::ReadOnly))
         throw KaivoraError(QStringLiteral("schema.sql is missing from the program"));
-    Connection schema(QStringLiteral(":memory:"), SQLITE_OPEN_READWRITE | SQLITE_OPEN_MEMORY);
+    sqlite::Connection schema(QStringLiteral(":memory:"), SQLITE_OPEN_READWRITE | SQLITE_OPEN_MEMORY);
     schema.exec(QString::fromUtf8(file.readAll()));
     QHash<QString, QStringList> columns;
     for (const QString& table : schema.column(QStringLiteral("select name from sqlite_master where type='table' and name not like 'sqlite%'")))
@@ -92,56 +38,61 @@ QHash<QString, QStringList> bankColumns()
     return columns;
 }
 
-// A file beside target that becomes target only when it is complete.
-class PartFile {
-public:
-    explicit PartFile(const QString& target)
-        : file_(target + QStringLiteral(".XXXXXX"))
-        , target_(target)
-    {
-        if (!file_.open())
-            throw KaivoraError(file_.errorString() + QStringLiteral(": ") + target);
-        file_.close();
+void requireBankTables(const QString& file)
+{
+    const sqlite::Connection backup(file, SQLITE_OPEN_READONLY);
+    // The program's schema does not change while it runs.
+    static const auto expected = bankColumns();
+    for (auto table = expected.cbegin(); table != expected.cend(); ++table) {
+        const QStringList present = backup.column(QStringLiteral("select name from pragma_table_info('%1')").arg(table.key()));
+        const QSet<QString> have(present.cbegin(), present.cend());
+        for (const QString& name : table.value())
+            if (!have.contains(name))
+                throw KaivoraError(QStringLiteral("not a question bank: %1.%2 is missing").arg(table.key(), name));
     }
-    QString path() const { return file_.fileName(); }
-    void commit()
+}
+
+// The bank's write-ahead log, put on disk while a copy still writes into it, so that the
+// commit's own sync has little left to do.
+class LogWriteback {
+public:
+    explicit LogWriteback(const QString& bankPath)
+        : path_(QFile::encodeName(bankPath + QStringLiteral("-wal")))
     {
-        // rename() replaces the target in one step; the old file stays until then.
-        if (std::rename(QFile::encodeName(path()).constData(), QFile::encodeName(target_).constData()) != 0)
-            throw KaivoraError(QStringLiteral("cannot replace ") + target_);
+    }
+    ~LogWriteback()
+    {
+        if (log_ >= 0)
+            ::close(log_);
+    }
+    LogWriteback(const LogWriteback&) = delete;
+    LogWriteback& operator=(const LogWriteback&) = delete;
+
+    void start()
+    {
+        if (open())
+            BankSnapshot::startWriting(log_);
+    }
+    void finish()
+    {
+        // Silently: the commit syncs the log again and reports a failure itself.
+        if (open())
+            ::fdatasync(log_);
     }
 
 private:
-    QTemporaryFile file_;
-    QString target_;
+    bool open()
+    {
+        if (log_ < 0)
+            log_ = ::open(path_.constData(), O_RDONLY | O_CLOEXEC);
+        return log_ >= 0;
+    }
+
+    QByteArray path_;
+    int log_ = -1;
 };
 
-// Reads go straight to the file's pages.
-void mapForReading(const Connection& connection)
-{
-    connection.exec(QStringLiteral("PRAGMA mmap_size=268435456"));
-}
-
-void writeSnapshot(const QString& bankPath, const QString& to)
-{
-    {
-        Connection bank(bankPath, SQLITE_OPEN_READWRITE);
-        mapForReading(bank);
-        Connection copy(to, SQLITE_OPEN_READWRITE);
-        // The part file becomes the snapshot only when it is whole and on disk, so
-        // its writing needs neither a journal nor a sync of every step.
-        copy.exec(QStringLiteral("PRAGMA journal_mode=OFF"));
-        copy.exec(QStringLiteral("PRAGMA synchronous=OFF"));
-        copyPages(bank, copy);
-    }
-    QFile file(to);
-    if (!file.open(QIODevice::ReadWrite))
-        throw KaivoraError(file.errorString());
-    // The pages came from a bank in WAL mode; the header marks the snapshot as a
-    // single self-contained file, opened without a log beside it.
-    if (!file.seek(18) || file.write("\x01\x01", 2) != 2 || !file.flush() || ::fsync(file.handle()) != 0)
-        throw KaivoraError(QStringLiteral("cannot write ") + to);
-}
+constexpr int kPagesPerChunk = 256;
 }
 
 namespace BankBackup {
@@ -152,68 +103,66 @@ QString safetySnapshotPath(const QString& bankPath)
 
 void backup(const QString& bankPath, const QString& target)
 {
-    const QString problem = BankConnection::problemWith(bankPath);
-    if (!problem.isEmpty())
-        throw KaivoraError(problem);
+    requireSqliteFile(bankPath);
     if (target.trimmed().isEmpty() || QFileInfo(target).isDir())
         throw KaivoraError(QStringLiteral("no backup file named"));
     PartFile part(target);
-    writeSnapshot(bankPath, part.path());
+    BankSnapshot::write(bankPath, part.path());
+    BankSnapshot::sync(part.path());
     part.commit();
 }
 
 void checkBackup(const QString& file)
 {
-    const QString problem = BankConnection::problemWith(file);
-    if (!problem.isEmpty())
-        throw KaivoraError(problem);
-    Connection backup(file, SQLITE_OPEN_READONLY);
-    mapForReading(backup);
-    const QStringList integrity = backup.column(QStringLiteral("PRAGMA integrity_check"));
-    if (integrity != QStringList{QStringLiteral("ok")})
-        throw KaivoraError(QStringLiteral("damaged backup: ") + integrity.join(QLatin1Char('\n')));
-    const auto expected = bankColumns();
-    for (auto table = expected.cbegin(); table != expected.cend(); ++table) {
-        const QStringList present = backup.column(QStringLiteral("select name from pragma_table_info('%1')").arg(table.key()));
-        const QSet<QString> have(present.cbegin(), present.cend());
-        for (const QString& name : table.value())
-            if (!have.contains(name))
-                throw KaivoraError(QStringLiteral("not a question bank: %1.%2 is missing").arg(table.key(), name));
-    }
+    requireSqliteFile(file);
+    IntegrityCheck integrity(file);
+    auto beside = std::async(std::launch::async, [&integrity] { integrity.work(); });
+    integrity.work();
+    beside.get();
+    requireBankTables(file);
 }
 
 void restore(const QString& bankPath, const QString& file)
 {
-    // The check of the chosen file and the snapshot of the bank as it is read different
-    // files: they run side by side. The snapshot gets its name only after the restore,
-    // so that restoring the previous snapshot itself reads it before it is replaced.
-    std::exception_ptr checkFailed;
-    std::thread checker([&] {
-        try {
-            checkBackup(file);
-        } catch (...) {
-            checkFailed = std::current_exception();
-        }
+    requireSqliteFile(file);
+    // The chosen file is held in one read transaction, so that the check and the copy
+    // read the same content.
+    const sqlite::Connection source(file, SQLITE_OPEN_READONLY);
+    source.mapForReading();
+    source.exec(QStringLiteral("BEGIN"));
+    const int pages = source.column(QStringLiteral("PRAGMA page_count")).value(0).toInt();
+    const sqlite::Connection bank(bankPath, SQLITE_OPEN_READWRITE);
+    // Pages spill into the log while the check runs, so that the commit has little left to write.
+    bank.exec(QStringLiteral("PRAGMA cache_size=64"));
+    // The restored pages stay in the log until the program's next write folds them into
+    // the file, as SQLite does after any large write; the candidate does not wait for it here.
+    sqlite3_db_config(bank.get(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+
+    // Two threads check the file from the start; this one joins them once the safety
+    // snapshot and all but the last page are written and on disk. The copy commits only
+    // once the whole check has passed.
+    IntegrityCheck integrity(file);
+    auto first = std::async(std::launch::async, [&integrity] { integrity.work(); });
+    auto second = std::async(std::launch::async, [&integrity, &file] {
+        integrity.work();
+        requireBankTables(file);
     });
-    std::exception_ptr snapshotFailed;
-    std::optional<PartFile> safety;
-    try {
-        safety.emplace(safetySnapshotPath(bankPath));
-        writeSnapshot(bankPath, safety->path());
-    } catch (...) {
-        snapshotFailed = std::current_exception();
+    // The snapshot gets its name only after the restore, so that restoring the previous
+    // snapshot itself reads it before it is replaced.
+    PartFile safety(safetySnapshotPath(bankPath));
+    BankSnapshot::write(bankPath, safety.path());
+    sqlite::PageCopy copy(source, bank);
+    LogWriteback log(bankPath);
+    for (int left = pages - 1; left > 0; left -= kPagesPerChunk) {
+        copy.copy(std::min(left, kPagesPerChunk));
+        log.start();
     }
-    checker.join();
-    if (checkFailed)
-        std::rethrow_exception(checkFailed);
-    if (snapshotFailed)
-        std::rethrow_exception(snapshotFailed);
-    {
-        Connection backup(file, SQLITE_OPEN_READONLY);
-        mapForReading(backup);
-        Connection bank(bankPath, SQLITE_OPEN_READWRITE);
-        copyPages(backup, bank);
-    }
-    safety->commit();
+    BankSnapshot::sync(safety.path());
+    log.finish();
+    integrity.work();
+    first.get();
+    second.get();
+    copy.finish();
+    safety.commit();
 }
 }
