@@ -138,15 +138,11 @@ void restore(const QString& bankPath, const QString& file)
     // the file, as SQLite does after any large write; the candidate does not wait for it here.
     sqlite3_db_config(bank.get(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
 
-    // Two threads check the file from the start; this one joins them once the safety
+    // A second thread checks the file from the start; this one joins it once the safety
     // snapshot and all but the last page are written and on disk. The copy commits only
     // once the whole check has passed.
     IntegrityCheck integrity(file);
-    auto first = std::async(std::launch::async, [&integrity] { integrity.work(); });
-    auto second = std::async(std::launch::async, [&integrity, &file] {
-        integrity.work();
-        requireBankTables(file);
-    });
+    auto beside = std::async(std::launch::async, [&integrity] { integrity.work(); });
     // The snapshot gets its name only after the restore, so that restoring the previous
     // snapshot itself reads it before it is replaced.
     PartFile safety(safetySnapshotPath(bankPath));
@@ -160,8 +156,8 @@ void restore(const QString& bankPath, const QString& file)
     BankSnapshot::sync(safety.path());
     log.finish();
     integrity.work();
-    first.get();
-    second.get();
+    beside.get();
+    requireBankTables(file);
     copy.finish();
     safety.commit();
 }
