@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Screenshots of the road into the mock exam under Xvfb, driven by xdotool: the settings
-# window, the login screen, the candidate screen, the exam window with its clock, the
+# window, the login screen, the candidate screen, the paper's description, the exam window with its clock, the
 # calculator beside it, and the practice window after the exam window closed. Uses a copy
 # of the program folder, so the bank of the build stays as it is.
 # usage: scripts/exam_tour.sh OUTDIR   (after ./run.sh or ./test.sh has built the program)
@@ -30,12 +30,16 @@ shot 1.5 exam-login
 # "登录考场".
 xdotool mousemove $((middle - 77 + 40)) $((516 + 15)) click 1
 shot 1.5 exam-candidate
-# "开始考试".
+# "开始考试"; the paper's description and the first type's prompt come first.
 xdotool mousemove $((middle + 180 + 50)) $((560 + 18)) click 1
-shot 2.5 exam-window
+shot 2.5 exam-description
+xdotool key Return; sleep 1.5
+xdotool key Return
+shot 1 exam-window
 # "计算器" in the bottom strip (132 high) at x 326, y 23.
 xdotool mousemove $((326 + 56)) $((800 - 132 + 23 + 22)) click 1
-window=$(xdotool search --sync --name "^计算器$" | head -1)
+window=$(timeout 20 xdotool search --sync --name "^计算器$" | head -1)
+[ -n "$window" ] || { echo "exam_tour: the calculator did not open" >&2; exit 1; }
 calc=$(xdotool getwindowpid "$window")
 xdotool windowmove "$window" 560 200 windowfocus --sync "$window"
 xdotool type --delay 60 "12+7*3="
