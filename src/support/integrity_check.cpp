@@ -1,5 +1,6 @@
 #include "support/integrity_check.h"
 #include "support/sqlite_connection.h"
+#include <QHash>
 #include <QList>
 #include <QRegularExpression>
 #include <algorithm>
@@ -31,14 +32,16 @@ QStringList partsOf(const QString& file)
     // A table name goes into a statement only when it is a plain identifier; a file with
     // any other is checked whole.
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+    QHash<QString, qint64> indexes;
+    for (const QString& table : connection.column(QStringLiteral("select tbl_name from sqlite_master where type='index'")))
+        ++indexes[table];
     QList<Part> parts;
     qint64 allRows = 0;
     for (const QString& table : tables) {
         if (!plain.match(table).hasMatch())
             return {QStringLiteral("PRAGMA integrity_check")};
         const qint64 rows = rowsOf(connection, table);
-        const qint64 indexes = connection.column(QStringLiteral("select count(*) from sqlite_master where type='index' and tbl_name='%1'").arg(table)).value(0).toLongLong();
-        parts.append({QStringLiteral("PRAGMA integrity_check(%1)").arg(table), rows * (1 + indexes)});
+        parts.append({QStringLiteral("PRAGMA integrity_check(%1)").arg(table), rows * (1 + indexes.value(table))});
         allRows += rows;
     }
     parts.append({QStringLiteral("PRAGMA quick_check"), allRows / 2});

@@ -50,33 +50,35 @@ void Connection::exec(const QString& statement) const
     }
 }
 
-QStringList Connection::row(const QString& statement) const
+QList<QStringList> Connection::rows(const QString& statement) const
 {
     sqlite3_stmt* query = nullptr;
     if (sqlite3_prepare_v2(db_, statement.toUtf8().constData(), -1, &query, nullptr) != SQLITE_OK)
         throw error();
-    QStringList values;
-    const int rc = sqlite3_step(query);
-    for (int i = 0; rc == SQLITE_ROW && i < sqlite3_column_count(query); ++i)
-        values.append(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(query, i))));
+    QList<QStringList> rows;
+    int rc;
+    while ((rc = sqlite3_step(query)) == SQLITE_ROW) {
+        QStringList values;
+        for (int i = 0; i < sqlite3_column_count(query); ++i)
+            values.append(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(query, i))));
+        rows.append(values);
+    }
     sqlite3_finalize(query);
-    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+    if (rc != SQLITE_DONE)
         throw error();
-    return values;
+    return rows;
+}
+
+QStringList Connection::row(const QString& statement) const
+{
+    return rows(statement).value(0);
 }
 
 QStringList Connection::column(const QString& statement, int index) const
 {
-    sqlite3_stmt* query = nullptr;
-    if (sqlite3_prepare_v2(db_, statement.toUtf8().constData(), -1, &query, nullptr) != SQLITE_OK)
-        throw error();
     QStringList values;
-    int rc;
-    while ((rc = sqlite3_step(query)) == SQLITE_ROW)
-        values.append(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(query, index))));
-    sqlite3_finalize(query);
-    if (rc != SQLITE_DONE)
-        throw error();
+    for (const QStringList& row : rows(statement))
+        values.append(row.value(index));
     return values;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QList>
 #include <QStringList>
 #include "store/error.h"
 
@@ -22,6 +23,8 @@ public:
     void mapForReading() const;
     KaivoraError error() const;
     void exec(const QString& statement) const;
+    // Every column of every row.
+    QList<QStringList> rows(const QString& statement) const;
     // Every column of the first row.
     QStringList row(const QString& statement) const;
     // The given column of every row.
@@ -40,8 +43,8 @@ public:
     PageCopy(const PageCopy&) = delete;
     PageCopy& operator=(const PageCopy&) = delete;
 
-    // Copies the next pages pages, keeping the transaction open; throws when they were
-    // the last ones, since those commit.
+    // Copies the next pages pages, keeping the transaction open. The caller leaves at
+    // least one page for finish(): copying the last page commits.
     void copy(int pages);
     // Copies the rest and commits.
     void finish();
