@@ -70,18 +70,8 @@ QImage newImage(int w, int h)
 
 void save(const QImage &img, const QString &name)
 {
-    const QString path = gOutDir + QStringLiteral("/tp/") + name;
-    // Flatten to opaque RGB so neither writer has to deal with alpha.
-    const QImage flat = img.convertToFormat(QImage::Format_RGB32);
-    bool ok = false;
-    if (name.endsWith(QLatin1String(".jpg")))
-        ok = flat.save(path, "JPEG", 95);
-    else
-        ok = flat.save(path, "BMP");
-    if (!ok) {
-        std::fprintf(stderr, "make_artwork: cannot write %s\n", qPrintable(path));
+    if (!PictureTool::write(img, gOutDir + QStringLiteral("/tp/") + name, "make_artwork", 95))
         ++gFailures;
-    }
 }
 
 // Draws fn into its own layer and lays a soft shadow under it, so icons

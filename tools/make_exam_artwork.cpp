@@ -37,14 +37,8 @@ void draw(const Picture& picture, const Draw& paint)
         p.setRenderHint(QPainter::TextAntialiasing);
         paint(p, QRectF(0, 0, picture.width, picture.height));
     }
-    const QString name = QString::fromLatin1(picture.file);
-    const QString path = gOutDir + QStringLiteral("/tp/") + name;
-    const QImage flat = img.convertToFormat(QImage::Format_RGB32);
-    const bool ok = name.endsWith(QLatin1String(".jpg")) ? flat.save(path, "JPEG", 92) : flat.save(path, "BMP");
-    if (!ok) {
-        std::fprintf(stderr, "make_exam_artwork: cannot write %s\n", qPrintable(path));
+    if (!PictureTool::write(img, gOutDir + QStringLiteral("/tp/") + QString::fromLatin1(picture.file), "make_exam_artwork", 92))
         ++gFailures;
-    }
 }
 
 // A deep teal field with soft light from the top and faint rings.

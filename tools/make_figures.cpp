@@ -47,11 +47,8 @@ void setHints(QPainter &p)
 
 void save(const QImage &img, const QString &name)
 {
-    const QString path = gOutDir + QStringLiteral("/pic/") + name;
-    if (!img.convertToFormat(QImage::Format_RGB32).save(path, "PNG")) {
-        std::fprintf(stderr, "make_figures: cannot write %s\n", qPrintable(path));
+    if (!PictureTool::write(img, gOutDir + QStringLiteral("/pic/") + name, "make_figures", -1))
         ++gFailures;
-    }
 }
 
 void arrowHead(QPainter &p, QPointF tip, QPointF dir)

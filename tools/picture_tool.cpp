@@ -42,4 +42,16 @@ QFont font(int pixelSize, bool bold)
     f.setStyleStrategy(QFont::PreferAntialias);
     return f;
 }
+
+bool write(const QImage& image, const QString& path, const char* tool, int jpegQuality)
+{
+    // Opaque RGB, so that no writer has to deal with alpha.
+    const QImage flat = image.convertToFormat(QImage::Format_RGB32);
+    const bool ok = path.endsWith(QLatin1String(".jpg"))   ? flat.save(path, "JPEG", jpegQuality)
+                    : path.endsWith(QLatin1String(".png")) ? flat.save(path, "PNG")
+                                                           : flat.save(path, "BMP");
+    if (!ok)
+        std::fprintf(stderr, "%s: cannot write %s\n", tool, qPrintable(path));
+    return ok;
+}
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QFont>
+#include <QImage>
 #include <QString>
 
 // The start shared by the build-time picture tools: a headless application,
@@ -14,4 +15,7 @@ int outputFolder(int argc, char** argv, const char* tool, const char* sub, QStri
 void ensureFont(const char* tool);
 // The CJK font at a pixel size, antialiased.
 QFont font(int pixelSize, bool bold = false);
+// Writes image flattened to opaque RGB, in the format its name ends in (.jpg, .png,
+// else BMP); false after a message naming tool when the file cannot be written.
+bool write(const QImage& image, const QString& path, const char* tool, int jpegQuality);
 }
