@@ -7,19 +7,15 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(readlink -f "${1:?usage: scripts/exam_paper_tour.sh OUTDIR}")
 mkdir -p "$out"
-command -v xdotool >/dev/null || { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq xdotool; }
 
-copy=$(mktemp -d /tmp/kaivora-paper-tour.XXXXXX)
-cp -r build/kaivora/. "$copy"
+. scripts/xvfb_program.sh
+tour_folder paper-tour
 sqlite3 "$copy/Data/med.db" "update ts set txs=(case rowid when 1 then '4' when 2 then '2' else '1' end), fg=(case rowid when 1 then '4' else fg end);"
 
 trap 'kill "${app:-}" "${xvfb:-}" 2>/dev/null; rm -rf "$copy"' EXIT
-. scripts/xvfb_program.sh
 start_program "$copy" 160
 
 left=128; top=16; middle=640
-shot() { sleep "$1"; import -window root "$out/$2.png"; echo "$out/$2.png"; }
-click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-1}"; }
 # The exam window covers the screen: caption 30, top strip 88, bottom strip 132 from y 668,
 # the answer sheet column from x 1033, y 118.
 next() { click $((178 + 56)) $((668 + 23 + 22)) 1.2; }

@@ -8,19 +8,16 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(readlink -f "${1:?usage: scripts/exam_tour.sh OUTDIR}")
 mkdir -p "$out"
-command -v xdotool >/dev/null || { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq xdotool; }
 
-copy=$(mktemp -d /tmp/kaivora-exam-tour.XXXXXX)
-cp -r build/kaivora/. "$copy"
+. scripts/xvfb_program.sh
+tour_folder exam-tour
 
 calc=""
 trap 'kill ${calc:-} "${app:-}" "${xvfb:-}" 2>/dev/null; rm -rf "$copy"' EXIT
-. scripts/xvfb_program.sh
 start_program "$copy" 140
 
 # The practice window is centred: left 1280/2-512, top 800/2-384; the screens are centred on x 640.
 left=128; top=16; middle=640
-shot() { sleep "$1"; import -window root "$out/$2.png"; echo "$out/$2.png"; }
 # "人机对话", the third picture of the toolbar.
 xdotool mousemove $((left + 3 + 63 + 58 + 29)) $((top + 3 + 25 + 32)) click 1
 shot 1.5 exam-settings

@@ -9,10 +9,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(readlink -f "${1:?usage: scripts/support_tour.sh OUTDIR}")
 mkdir -p "$out"
-command -v xdotool >/dev/null || { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq xdotool; }
 
-copy=$(mktemp -d /tmp/kaivora-support-tour.XXXXXX)
-cp -r build/kaivora/. "$copy"
+. scripts/xvfb_program.sh
+tour_folder support-tour
+trap 'kill "${app:-}" "${xvfb:-}" "${server:-}" 2>/dev/null; rm -rf "$copy"' EXIT
 export HOME="$copy/home"
 mkdir -p "$HOME" "$copy/server/ziziviv/366"
 sqlite3 "$copy/Data/med.db" "update question set scbt='1' where id in (1, 2);"
@@ -24,12 +24,8 @@ python3 -m http.server "$port" --bind 127.0.0.1 --directory "$copy/server" >/dev
 server=$!
 sed -i "s/^host=.*/host=127.0.0.1:$port/" "$copy/kaivora.ini"
 
-trap 'kill "${app:-}" "${xvfb:-}" "${server:-}" 2>/dev/null; rm -rf "$copy"' EXIT
-. scripts/xvfb_program.sh
 start_program "$copy" 180
 
-shot() { sleep "$1"; import -window root "$out/$2.png"; echo "$out/$2.png"; }
-click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-1}"; }
 # The practice window is centred: left 1280/2-512, top 800/2-384. The first toolbar picture
 # is 63 wide, the others 58; picture N is the N-th after the first.
 left=128; top=16; toolbar=$((top + 3 + 25 + 32))

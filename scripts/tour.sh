@@ -8,21 +8,18 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(readlink -f "${1:?usage: scripts/tour.sh OUTDIR}")
 mkdir -p "$out"
-command -v xdotool >/dev/null || { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq xdotool; }
 
-copy=$(mktemp -d /tmp/kaivora-tour.XXXXXX)
-cp -r build/kaivora/. "$copy"
+. scripts/xvfb_program.sh
+tour_folder tour
 sqlite3 "$copy/Data/med.db" "update question set scbt='1' where id in (3, 5, 9, 40, 512, 520);
                              update question set ct='1' where id in (2, 4, 7, 11, 15, 501, 530, 540);"
 build/tools/add_record "$copy/Data/med.db" 8 24 >/dev/null
 
 trap 'kill "${app:-}" "${xvfb:-}" 2>/dev/null; rm -rf "$copy"' EXIT
-. scripts/xvfb_program.sh
 start_program "$copy" 120
 
 # The window is centred: left 1280/2-512, top 800/2-384; the toolbar starts 28 pixels down.
 left=128; top=16; toolbar=$((top + 3 + 25 + 32))
-shot() { sleep "$1"; import -window root "$out/$2.png"; echo "$out/$2.png"; }
 shot 0 normal
 xdotool mousemove $((left + 3 + 63 + 29)) "$toolbar"; sleep 0.3; xdotool mousemove $((left + 3 + 63 + 30)) $((toolbar + 1))
 shot 0.5 hover

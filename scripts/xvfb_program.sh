@@ -13,3 +13,14 @@ start_program() {
   for _ in $(seq 600); do [ -e "$folder/ready" ] && break; sleep 0.1; done
   sleep 2
 }
+
+# For the screenshot tours: tour_folder NAME copies the built program folder into a new
+# folder $copy (so that the build's bank stays as it is) and installs xdotool if missing;
+# shot PAUSE NAME saves the screen as $out/NAME.png after PAUSE seconds; click X Y [PAUSE].
+tour_folder() {
+  command -v xdotool >/dev/null || { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq xdotool; }
+  copy=$(mktemp -d "/tmp/kaivora-$1.XXXXXX")
+  cp -r build/kaivora/. "$copy"
+}
+shot() { sleep "$1"; import -window root "$out/$2.png"; echo "$out/$2.png"; }
+click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-1}"; }
